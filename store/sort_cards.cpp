@@ -1,0 +1,154 @@
+#include "store/sort_cards.h"
+
+#include "store/card_store.h"
+#include "store/notices.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+int compareText(const char* a, const char* b) {
+    int c = std::strcmp(a, b); // compares as unsigned bytes
+    return (c > 0) - (c < 0);
+}
+
+int compareNumber(int32_t a, int32_t b) {
+    return (a > b) - (a < b);
+}
+
+} // namespace
+
+int compareCards(Card* a, const Card* b, SortKey key) {
+    int c = 0;
+    switch (key) {
+    case SortKey::byQuestion:
+        c = compareText(a->question, b->question);
+        return c ? c : compareCards(a, b, SortKey::byAnswer);
+    case SortKey::byAnswer:
+        c = compareText(a->answer, b->answer);
+        return c ? c : compareCards(a, b, SortKey::byId);
+    case SortKey::byLevel:
+        c = compareNumber(a->level, b->level);
+        return c ? c : compareCards(a, b, SortKey::byQuestion);
+    case SortKey::byLesson:
+        c = compareText(a->lesson, b->lesson);
+        return c ? c : compareCards(a, b, SortKey::byQuestion);
+    default:
+        c = compareNumber(a->id, b->id);
+        if (c)
+            return c;
+        // A card whose id is already taken gets a fresh one and goes before.
+        a->id = nextCardId++;
+        return -1;
+    }
+}
+
+namespace {
+
+struct Node {
+    Card* card;
+    int before = -1;
+    int after = -1;
+};
+
+bool idsAreDistinct(const std::vector<Card*>& cards) {
+    std::unordered_set<int32_t> seen;
+    seen.reserve(cards.size() * 2);
+    for (const Card* c : cards)
+        if (!seen.insert(c->id).second)
+            return false;
+    return true;
+}
+
+void checkTree(const std::vector<Node>& nodes) {
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const Node& n = nodes[i];
+        if (!cardIsValid(*n.card) || n.before == static_cast<int>(i) ||
+            n.after == static_cast<int>(i))
+            fatalError(38);
+    }
+}
+
+// The unbalanced tree, built in list order; equal or greater cards go after.
+std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
+    std::vector<Node> nodes;
+    try {
+        nodes.reserve(cards.size());
+    } catch (const std::bad_alloc&) {
+        fatalError(125);
+    }
+    for (Card* card : cards) {
+        int index = static_cast<int>(nodes.size());
+        nodes.push_back(Node{card});
+        if (index == 0)
+            continue;
+        int at = 0;
+        for (;;) {
+            Node& node = nodes[static_cast<std::size_t>(at)];
+            if (node.card == card)
+                fatalError(172);
+            int& link = compareCards(card, node.card, key) < 0 ? node.before : node.after;
+            if (link < 0) {
+                link = index;
+                break;
+            }
+            at = link;
+        }
+    }
+    checkTree(nodes);
+
+    std::vector<Card*> order;
+    order.reserve(nodes.size());
+    std::vector<int> stack;
+    int at = nodes.empty() ? -1 : 0;
+    while (at >= 0 || !stack.empty()) {
+        while (at >= 0) {
+            stack.push_back(at);
+            at = nodes[static_cast<std::size_t>(at)].before;
+        }
+        at = stack.back();
+        stack.pop_back();
+        order.push_back(nodes[static_cast<std::size_t>(at)].card);
+        at = nodes[static_cast<std::size_t>(at)].after;
+    }
+    return order;
+}
+
+} // namespace
+
+CardList sortCards(CardList& list, SortKey key) {
+    if (countCards(list, 0) == 0) {
+        showError(174);
+        return std::move(list);
+    }
+    validateCards(list);
+    std::vector<Card*> cards = list.cards();
+    std::vector<Card*> order;
+    if (idsAreDistinct(cards)) {
+        // Without a shared id no comparison can answer 0 or change an id, so the tree's order
+        // is the plain ascending order of the key chain.
+        order = cards;
+        std::sort(order.begin(), order.end(),
+                  [key](Card* a, Card* b) { return a != b && compareCards(a, b, key) < 0; });
+    } else {
+        order = treeOrder(cards, key);
+    }
+    releaseBlocks(list);
+    CardList sorted;
+    for (Card* card : order)
+        appendCard(sorted, card);
+    return sorted;
+}
+
+void exchangeQuestionAnswer(CardList& list) {
+    list.forEach([](Card* c) {
+        char temporary[sizeof c->question];
+        std::memcpy(temporary, c->question, sizeof temporary);
+        std::memcpy(c->question, c->answer, sizeof c->question);
+        std::memcpy(c->answer, temporary, sizeof c->answer);
+    });
+}

@@ -1,0 +1,200 @@
+#include "store/sort_cards.h"
+#include "tests/store/store_fixture.h"
+
+#include <memory>
+#include <random>
+#include <string>
+
+namespace {
+
+using SortTest = StoreTest;
+
+std::vector<std::string> questions(const CardList& list) {
+    std::vector<std::string> out;
+    list.forEach([&](Card* c) { out.emplace_back(c->question); });
+    return out;
+}
+
+TEST_F(SortTest, emptyList_saysSoAndStaysEmpty) {
+    CardList sorted = sortCards(mainList, SortKey::byQuestion);
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{"There are no cards to sort"});
+    EXPECT_EQ(countCards(sorted), 0);
+}
+
+TEST_F(SortTest, byQuestion_isByteOrderCaseSensitive) {
+    add(mainList, "tree", "Baum");
+    add(mainList, "apple", "Apfel");
+    add(mainList, "Zebra", "Zebra");
+    add(mainList, "\xe4pfel", "x"); // above 127 sorts after z
+    mainList = sortCards(mainList, SortKey::byQuestion);
+    EXPECT_EQ(questions(mainList),
+              (std::vector<std::string>{"Zebra", "apple", "tree", "\xe4pfel"}));
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(SortTest, equalQuestionAndAnswer_orderedById) {
+    Card* a = add(mainList, "same", "same");
+    Card* b = add(mainList, "same", "same");
+    a->id = 9;
+    b->id = 4;
+    mainList = sortCards(mainList, SortKey::byQuestion);
+    EXPECT_EQ(mainList.cards(), (std::vector<Card*>{b, a}));
+}
+
+TEST_F(SortTest, byId_duplicateGetsNextIdAndGoesBefore) {
+    Card* a = add(mainList, "a");
+    Card* b = add(mainList, "b");
+    b->id = a->id;
+    int32_t before = nextCardId;
+    modifiedFlag = 0;
+    mainList = sortCards(mainList, SortKey::byId);
+    EXPECT_EQ(b->id, before);
+    EXPECT_EQ(nextCardId, before + 1);
+    EXPECT_EQ(modifiedFlag, 0); // sorting never marks the list changed
+}
+
+TEST_F(SortTest, byQuestion_leavesDuplicateIdsOfDifferentQuestions) {
+    Card* a = add(mainList, "b");
+    Card* b = add(mainList, "a");
+    b->id = a->id;
+    int32_t before = nextCardId;
+    mainList = sortCards(mainList, SortKey::byQuestion);
+    EXPECT_EQ(a->id, b->id);
+    EXPECT_EQ(nextCardId, before);
+}
+
+TEST_F(SortTest, byLevel_thenQuestion_andHolesDisappear) {
+    for (const char* q : {"d", "c", "b", "a", "e"})
+        add(mainList, q);
+    mainList.slot(0)->level = 2;
+    mainList.slot(1)->level = 0;
+    mainList.slot(2)->level = 2;
+    mainList.slot(3)->level = 1;
+    Card* removed = mainList.slot(4);
+    removeCard(mainList, removed);
+    mainList = sortCards(mainList, SortKey::byLevel);
+    EXPECT_EQ(questions(mainList), (std::vector<std::string>{"c", "a", "b", "d"}));
+    EXPECT_EQ(mainList.slot(3)->question, std::string("d"));
+    delete removed;
+}
+
+TEST_F(SortTest, exchangeTwiceRestoresEveryCard) {
+    add(mainList, "house", "Haus");
+    exchangeQuestionAnswer(mainList);
+    EXPECT_STREQ(mainList.slot(0)->question, "Haus");
+    EXPECT_STREQ(mainList.slot(0)->answer, "house");
+    exchangeQuestionAnswer(mainList);
+    EXPECT_STREQ(mainList.slot(0)->question, "house");
+}
+
+// A plain reference: the unbalanced tree exactly as described, with its own comparison chain.
+struct RefNode {
+    Card* card;
+    std::unique_ptr<RefNode> before, after;
+};
+
+int refText(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        auto x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
+        if (x != y)
+            return x < y ? -1 : 1;
+        if (!x)
+            return 0;
+    }
+}
+
+int refCompare(Card* a, Card* b, int key) {
+    int c;
+    switch (key) {
+    case 0:
+        c = refText(a->question, b->question);
+        return c ? c : refCompare(a, b, 1);
+    case 1:
+        c = refText(a->answer, b->answer);
+        return c ? c : refCompare(a, b, 4);
+    case 2:
+        c = a->level < b->level ? -1 : a->level > b->level;
+        return c ? c : refCompare(a, b, 0);
+    case 3:
+        c = refText(a->lesson, b->lesson);
+        return c ? c : refCompare(a, b, 0);
+    default:
+        if (a->id != b->id)
+            return a->id < b->id ? -1 : 1;
+        a->id = nextCardId++;
+        return -1;
+    }
+}
+
+void refWalk(const RefNode* n, std::vector<Card*>& out) {
+    if (!n)
+        return;
+    refWalk(n->before.get(), out);
+    out.push_back(n->card);
+    refWalk(n->after.get(), out);
+}
+
+std::vector<Card*> refSort(const std::vector<Card*>& cards, int key) {
+    std::unique_ptr<RefNode> root;
+    for (Card* card : cards) {
+        std::unique_ptr<RefNode>* place = &root;
+        while (*place)
+            place =
+                refCompare(card, (*place)->card, key) < 0 ? &(*place)->before : &(*place)->after;
+        *place = std::make_unique<RefNode>(RefNode{card, nullptr, nullptr});
+    }
+    std::vector<Card*> out;
+    refWalk(root.get(), out);
+    return out;
+}
+
+struct Snapshot {
+    std::vector<std::vector<int32_t>> rows; // index into the original cards, id after the sort
+    int32_t nextId;
+};
+
+TEST_F(SortTest, matchesTheReferenceTreeOnRandomLists) {
+    std::mt19937 rng(12345);
+    const char* words[] = {"a", "b", "ab", "B", "\xe9t\xe9", "ba", ""};
+    for (int round = 0; round < 300; ++round) {
+        for (int key = 0; key <= 4; ++key) {
+            bool duplicates = round % 2 == 1;
+            int n = 1 + static_cast<int>(rng() % 60);
+            // Two identical populations: one sorted by the program, one by the reference.
+            std::vector<Card> population(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i) {
+                Card& c = population[static_cast<std::size_t>(i)];
+                c = Card{};
+                assignText(c.question, words[rng() % 7]);
+                assignText(c.answer, words[rng() % 7]);
+                assignText(c.lesson, words[rng() % 3]);
+                c.level = static_cast<int32_t>(rng() % 4) - 1;
+                c.id = duplicates ? static_cast<int32_t>(rng() % 8) : i * 3 + 1;
+            }
+            std::vector<Card> twin = population;
+            CardList list;
+            std::vector<Card*> twinCards;
+            for (int i = 0; i < n; ++i) {
+                appendCard(list, &population[static_cast<std::size_t>(i)]);
+                twinCards.push_back(&twin[static_cast<std::size_t>(i)]);
+            }
+            nextCardId = 1000;
+            CardList sorted = sortCards(list, static_cast<SortKey>(key));
+            int32_t programNext = nextCardId;
+            nextCardId = 1000;
+            std::vector<Card*> expected = refSort(twinCards, key);
+            ASSERT_EQ(programNext, nextCardId) << "round " << round << " key " << key;
+            std::vector<Card*> got = sorted.cards();
+            ASSERT_EQ(got.size(), expected.size());
+            for (std::size_t i = 0; i < got.size(); ++i) {
+                ASSERT_EQ(got[i] - population.data(), expected[i] - twin.data())
+                    << "round " << round << " key " << key << " at " << i;
+                ASSERT_EQ(got[i]->id, expected[i]->id);
+            }
+            clearList(sorted);
+        }
+    }
+    nextCardId = 0;
+}
+
+} // namespace
