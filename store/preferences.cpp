@@ -1,0 +1,5 @@
+#include "store/preferences.h"
+
+Preferences preferences;
+
+void resetPreferences() { preferences = Preferences{}; }

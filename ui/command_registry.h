@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+namespace ui {
+
+// The main window owns the menu; the layers above ui install what each of their commands does,
+// so the shell can run a command (a menu choice, a button, the start after opening a list)
+// without knowing the window it opens.
+using CommandHandler = std::function<void()>;
+
+void setCommandHandler(int commandId, CommandHandler handler);
+// Runs the command's handler; false when no handler is installed.
+bool runCommand(int commandId);
+bool hasCommandHandler(int commandId);
+void clearCommandHandlers();
+
+} // namespace ui

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+namespace ui {
+
+// A short tone of the given pitch and length: through ALSA when a sound device answers, the
+// desktop bell otherwise. Returns at once; the tone plays in the background.
+void beep(int hertz, int milliseconds);
+
+// Tests record tones instead of playing them; nullptr restores the real tone.
+void setToneRecorder(std::function<void(int hertz, int milliseconds)> recorder);
+
+} // namespace ui
