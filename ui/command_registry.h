@@ -2,6 +2,8 @@
 
 #include <functional>
 
+struct Card;
+
 namespace ui {
 
 // The main window owns the menu; the layers above ui install what each of their commands does,
@@ -14,5 +16,10 @@ void setCommandHandler(int commandId, CommandHandler handler);
 bool runCommand(int commandId);
 bool hasCommandHandler(int commandId);
 void clearCommandHandlers();
+
+// Opens the change-card window on the card (the examination's "Edit Card", a double-click in the
+// overview). The card layer installs the handler.
+void setShowCardHandler(std::function<void(Card*)> handler);
+void showCard(Card* card);
 
 } // namespace ui
