@@ -1,0 +1,3 @@
+#include "exam/exam_commands.h"
+
+void installExamCommands() {}
