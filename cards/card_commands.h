@@ -4,8 +4,3 @@
 // of New List), "&Modify Cards...", "&Overview..." and "S&tatistics...", and the handler through
 // which the examination and the overview open a card in the change-card window.
 void installCardCommands();
-
-// Closes the new-card and change-card windows (they are not registered windows, so
-// closeAllWindows does not reach them by itself). Close List and opening a list call it before
-// any card is deleted.
-void closeCardWindows();
