@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What a list-file reader or writer reports to its caller.
+struct FileInfo {
+    int32_t status = 0; // 0 = done, 1 = failed
+    std::string formatName;
+    int32_t mainCount = 0;
+    int32_t knownCount = 0;
+    std::string fileName;
+};

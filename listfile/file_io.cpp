@@ -1,0 +1,68 @@
+#include "listfile/file_io.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+long long writeLimit = -1;
+
+QString filePath(const std::string& path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+bool writeAll(QSaveFile& file, std::string_view bytes) {
+    qint64 size = static_cast<qint64>(bytes.size());
+    if (writeLimit >= 0 && size > writeLimit) {
+        file.write(bytes.data(), writeLimit);
+        return false;
+    }
+    return file.write(bytes.data(), size) == size;
+}
+
+} // namespace
+
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    QFile file(filePath(path));
+    if (path.empty() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+FileReplacement::FileReplacement(const std::string& path) {
+    if (path.empty())
+        return;
+    file_ = std::make_unique<QSaveFile>(filePath(path));
+    if (!file_->open(QIODevice::WriteOnly))
+        file_.reset();
+}
+
+// Without a commit the temporary file is removed and the old file stays.
+FileReplacement::~FileReplacement() = default;
+
+bool FileReplacement::isOpen() const {
+    return file_ != nullptr;
+}
+
+bool FileReplacement::commit(std::string_view bytes) {
+    if (!file_)
+        return false;
+    if (!writeAll(*file_, bytes)) {
+        file_->cancelWriting();
+        return false;
+    }
+    return file_->commit();
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+    FileReplacement file(path);
+    return file.commit(bytes);
+}
+
+void setWriteLimitForTests(long long bytes) {
+    writeLimit = bytes;
+}

@@ -1,0 +1,59 @@
+#include "listfile/font_block.h"
+
+#include "listfile/list_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kFontLineLimit = 49;
+
+void appendLine(std::string& out, int32_t number) {
+    appendDecimal(out, number);
+    out += "\r\n";
+}
+
+std::string_view nextFontLine(ByteReader& in) {
+    std::string_view line = in.readLine();
+    return line.substr(0, std::min(line.size(), kFontLineLimit));
+}
+
+uint8_t lowByte(std::string_view line) {
+    return static_cast<uint8_t>(static_cast<uint32_t>(parseDecimal(line)) & 0xFFu);
+}
+
+} // namespace
+
+std::string storedFaceName(const FontDescription& font) {
+    std::string name(font.faceName, strnlen(font.faceName, kFaceNameLimit));
+    blankLineBreaks(name);
+    return name;
+}
+
+void writeFontBlock(std::string& out, const FontDescription& font) {
+    for (int32_t number : {font.height, font.width, font.escapement, font.orientation, font.weight})
+        appendLine(out, number);
+    for (uint8_t byte : {font.italic, font.underline, font.strikeOut, font.charSet,
+                         font.outPrecision, font.clipPrecision, font.quality, font.pitchAndFamily})
+        appendLine(out, byte);
+    out += storedFaceName(font);
+    out += "\r\n";
+}
+
+FontDescription readFontBlock(ByteReader& in) {
+    FontDescription font;
+    for (int32_t* number :
+         {&font.height, &font.width, &font.escapement, &font.orientation, &font.weight})
+        *number = parseDecimal(nextFontLine(in));
+    for (uint8_t* byte :
+         {&font.italic, &font.underline, &font.strikeOut, &font.charSet, &font.outPrecision,
+          &font.clipPrecision, &font.quality, &font.pitchAndFamily})
+        *byte = lowByte(nextFontLine(in));
+    std::string_view name = nextFontLine(in);
+    name = name.substr(0, std::min(name.size(), kFaceNameLimit));
+    std::size_t n = strnlen(name.data(), name.size());
+    std::memcpy(font.faceName, name.data(), n);
+    font.faceName[n] = '\0';
+    return font;
+}

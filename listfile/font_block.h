@@ -1,0 +1,22 @@
+#pragma once
+
+#include "listfile/byte_reader.h"
+#include "store/font_description.h"
+
+#include <string>
+#include <string_view>
+
+// The longest face name a list file holds.
+constexpr std::size_t kFaceNameLimit = 31;
+
+// The face name as it is stored: at most 31 bytes, up to the NUL, with a TAB, CR or LF written
+// as a blank so that the line stays one line.
+std::string storedFaceName(const FontDescription& font);
+
+// Appends the fourteen lines of a font block (thirteen numbers, then the face name), each
+// ending with CR LF.
+void writeFontBlock(std::string& out, const FontDescription& font);
+
+// Reads the fourteen lines of a font block. Each line counts with its first 49 bytes; a line
+// missing at the end of the input reads as empty (0, or no face name).
+FontDescription readFontBlock(ByteReader& in);

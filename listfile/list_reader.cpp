@@ -1,0 +1,123 @@
+#include "listfile/list_reader.h"
+
+#include "listfile/file_io.h"
+#include "listfile/font_block.h"
+#include "store/card_store.h"
+#include "store/notices.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kOldFormatText = 123;
+constexpr int kOldFormatMark = 0x7E;
+constexpr int kVersion102Mark = 0x7F;
+constexpr int kVersion20Mark = 0x80;
+// An imported question or answer keeps at most this many bytes.
+constexpr std::size_t kImportFieldLimit = 99;
+
+Card* newCard(CardList& list) {
+    Card* card = makeCard();
+    appendCard(list, card);
+    return card;
+}
+
+// An empty lesson or additional information means none: the card keeps its "-".
+template <std::size_t N> void assignUnlessEmpty(char (&field)[N], std::string_view text) {
+    if (!text.empty())
+        assignText(field, text);
+}
+
+// The six fields of a card line; a field the line does not reach reads as empty.
+void readCardLine(Card& card, ByteReader& in) {
+    constexpr int kFields = 6;
+    std::string_view fields[kFields] = {};
+    for (int n = 0; n < kFields && in.nextField(fields[n]); ++n) {
+    }
+    assignText(card.question, fields[0]);
+    assignText(card.answer, fields[1]);
+    assignUnlessEmpty(card.lesson, fields[2]);
+    assignUnlessEmpty(card.additionalInfo, fields[3]);
+    card.level = parseDecimal(fields[4]);
+    card.id = parseDecimal(fields[5]); // replaces the id the card was made with
+    in.skipLine();
+}
+
+// The question runs to the next TAB, across line ends (each kept as one LF).
+void readImportedCard(Card& card, ByteReader& in) {
+    char question[kImportFieldLimit];
+    std::size_t length = 0;
+    while (!in.atEnd() && in.peek() != '\t') {
+        char c = in.consumeLineEnd() ? '\n' : static_cast<char>(in.peek());
+        if (c != '\n')
+            in.skip();
+        if (length < kImportFieldLimit)
+            question[length++] = c;
+    }
+    in.skip(); // the TAB
+    assignText(card.question, std::string_view(question, length));
+    std::string_view answer = in.readLine();
+    assignText(card.answer, answer.substr(0, std::min(answer.size(), kImportFieldLimit)));
+}
+
+} // namespace
+
+int readCardLines(CardList& list, ByteReader& in) {
+    int count = 0;
+    while (!in.atEnd() && !in.consumeLineEnd()) {
+        readCardLine(*newCard(list), in);
+        ++count;
+    }
+    return count;
+}
+
+void importTextLines(CardList& list, ByteReader& in, FileInfo& info) {
+    int count = 0;
+    while (!in.atEnd()) {
+        if (in.consumeLineEnd())
+            continue; // an empty line holds no card
+        readImportedCard(*newCard(list), in);
+        ++count;
+    }
+    info.status = 0;
+    info.mainCount = count;
+    info.knownCount = 0;
+}
+
+void readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                   const FontRestore& restore) {
+    ByteReader in(bytes);
+    int mark = in.peek();
+    if (mark == kOldFormatMark) {
+        showError(kOldFormatText);
+        info.status = 1;
+        return;
+    }
+    if (mark == kVersion102Mark || mark == kVersion20Mark) {
+        info.formatName = mark == kVersion20Mark ? "zelk v 2.0" : "zelk v 1.0.2";
+        in.skipHead();
+        if (mark == kVersion20Mark) {
+            FontDescription question = readFontBlock(in);
+            FontDescription answer = readFontBlock(in);
+            if (restore)
+                restore(question, answer);
+        }
+        info.mainCount = readCardLines(list, in);
+        info.knownCount = readCardLines(knownList, in);
+        info.status = 0;
+    } else {
+        info.formatName = "ASCII-tabsep-file";
+        importTextLines(list, in, info);
+    }
+    modifiedFlag = 0;
+}
+
+void readListFile(CardList& list, const std::string& path, FileInfo& info, FontRestore restore) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
+        info.status = 1;
+        return;
+    }
+    info.fileName = path;
+    readListBytes(list, bytes, info, restore);
+}

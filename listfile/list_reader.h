@@ -1,0 +1,35 @@
+#pragma once
+
+#include "listfile/byte_reader.h"
+#include "listfile/file_info.h"
+#include "store/card_list.h"
+#include "store/font_description.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Hands the two fonts of a version 2.0 file, question first, to whoever makes the fonts.
+using FontRestore =
+    std::function<void(const FontDescription& question, const FontDescription& answer)>;
+
+// Reads card lines into the list until an empty line (which is consumed) or the end of the
+// input; returns the number of cards read. A line that ends early keeps what it had: a missing
+// lesson or additional information stays "-", a missing or non-numeric level or id reads as 0.
+// A text longer than its field keeps its first bytes; the rest of that field is skipped.
+int readCardLines(CardList& list, ByteReader& in);
+
+// Imports a plain text file: one card per line, the question up to the TAB (line ends
+// included), the answer up to the line end, each at most 99 bytes. Empty lines are skipped.
+// Fills info with status 0, the number of cards as main count and known count 0.
+void importTextLines(CardList& list, ByteReader& in, FileInfo& info);
+
+// Reads the bytes of a list file as readListFile does, after the file was opened.
+void readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                   const FontRestore& restore);
+
+// Opens the file at the path and reads it by its first byte: 0x80 a version 2.0 list (its fonts
+// go to restore), 0x7F a version 1.0.2 list, 0x7E an old format that is refused (text 123),
+// anything else a plain text import into the list. Cards of the list file's second part go to
+// knownList. A file that cannot be opened gives status 1 without a message.
+void readListFile(CardList& list, const std::string& path, FileInfo& info, FontRestore restore);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "listfile/file_info.h"
+#include "store/card_list.h"
+#include "store/font_description.h"
+
+#include <string>
+
+// Appends one card line per card of the list, in list order, and adds their number to the
+// counter. A line is question TAB answer TAB lesson TAB additional information TAB level TAB id,
+// ending with CR LF.
+void writeCardLines(const CardList& list, std::string& out, int& lineCount);
+
+// The bytes of a version 2.0 list file: head, question font, answer font, the cards of the list,
+// an empty line, the known cards.
+std::string listFileBytes(const CardList& list, const CardList& known,
+                          const FontDescription& questionFont, const FontDescription& answerFont);
+
+// Writes the list (mainList) and knownList to the file at the path, replacing it in one step,
+// and adds the two fonts to the font debug log. On success: status 0, "Version 2.0", the counts,
+// and the list counts as saved (modifiedFlag 0). When both lists are empty the user is told
+// (text 102) and nothing is written; that and any failure give status 1 and leave the old file
+// and modifiedFlag as they were.
+void writeListFile(const CardList& list, const std::string& path, FileInfo& info,
+                   const FontDescription& questionFont, const FontDescription& answerFont);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "listfile/file_info.h"
+#include "store/card_list.h"
+
+#include <string>
+
+// Plain-text exports of the cards of the list (mainList) and then of knownList, one line per card,
+// each ending with CR LF, with no head and no empty line. A TAB, CR or LF inside a text is written
+// as a blank.
+enum class ExportKind { cards, questions, answers };
+
+// The bytes of an export: question TAB answer, the question or the answer per card.
+std::string exportBytes(const CardList& list, const CardList& known, ExportKind kind);
+
+// Writes the export to the path, replacing the file in one step; status 0 when done. An empty
+// list is refused with text 102 and status 1, and no file is created or changed. Neither the
+// modified state nor the list's file name changes.
+void exportCards(const CardList& list, const std::string& path, FileInfo& info);
+void exportQuestions(const CardList& list, const std::string& path, FileInfo& info);
+void exportAnswers(const CardList& list, const std::string& path, FileInfo& info);
