@@ -1,0 +1,96 @@
+#include "exam/exam_session.h"
+
+#include "exam/card_picking.h"
+#include "exam/levels.h"
+#include "store/notices.h"
+
+namespace {
+
+constexpr int kTooFewForSystematicText = 222;
+constexpr int kFewestSystematicCards = 11;
+
+// Sets inKnownWordsExam for as long as the known-words examination judges one answer.
+class KnownWordsJudging {
+public:
+    explicit KnownWordsJudging(bool on) : on_(on) {
+        if (on_)
+            inKnownWordsExam = 1;
+    }
+    ~KnownWordsJudging() {
+        if (on_)
+            inKnownWordsExam = 0;
+    }
+    KnownWordsJudging(const KnownWordsJudging&) = delete;
+    KnownWordsJudging& operator=(const KnownWordsJudging&) = delete;
+
+private:
+    bool on_;
+};
+
+} // namespace
+
+ExamSession::ExamSession(ExamKind kind) : kind_(kind), order_(examKindInfo(kind).order) {}
+
+void ExamSession::start() {
+    CardList& source = examSource(kind_);
+    switch (order_) {
+    case PickOrder::InOrder:
+        pickInOrderFrom(0);
+        break;
+    case PickOrder::Random:
+        current_ = pickRandom(source);
+        break;
+    case PickOrder::Systematic:
+        if (countCards(source) < kFewestSystematicCards) {
+            showError(kTooFewForSystematicText);
+            refused_ = true;
+            return;
+        }
+        queue_ = buildReviewQueue(source);
+        current_ = queue_.head()->card;
+        break;
+    }
+}
+
+// A card behind a free slot is asked once: the position moves on to the slot of the card found.
+void ExamSession::pickInOrderFrom(int position) {
+    const CardList& source = examSource(kind_);
+    int slot = occupiedSlotFrom(source, position);
+    current_ = slot < 0 ? nullptr : source.slot(slot);
+    if (slot >= 0)
+        position_ = slot;
+}
+
+void ExamSession::judgeAndApply(const std::function<bool(Card& card)>& judge, int32_t position) {
+    KnownWordsJudging flag(kind_ == ExamKind::KnownWords);
+    if (judge(*current_))
+        answerRight(current_, position);
+    else
+        answerWrong(current_, static_cast<int16_t>(position));
+}
+
+void ExamSession::nextCard(const std::function<bool(Card& card)>& judge) {
+    if (!current_)
+        return;
+    switch (order_) {
+    case PickOrder::InOrder:
+        judgeAndApply(judge, position_);
+        pickInOrderFrom(position_ + 1);
+        break;
+    case PickOrder::Random:
+        judgeAndApply(judge, 0);
+        current_ = pickRandom(examSource(kind_));
+        break;
+    case PickOrder::Systematic: {
+        ++position_;
+        judgeAndApply(judge, position_);
+        ReviewNode* head = queue_.head();
+        ReviewNode* successor = head->next;
+        requeueCard(head);
+        if (successor)
+            queue_.setHead(successor);
+        current_ = queue_.head()->card;
+        break;
+    }
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The lesson names of the open list for the lesson chooser, top to bottom: every name once
+// (upper and lower case not told apart), the name met first in the main and then the known list
+// standing last.
+std::vector<std::string> lessonNames();
+
+enum class LessonChoice { NoCardsOpen, NoCardsOfLesson, Chosen };
+
+// Fills lessonList with the cards of the main list whose lesson is one of the names (exact
+// comparison). On success enables the lesson commands: in order and at random always, the
+// systematic one for more than 10 cards. Shows the error of a refusal.
+LessonChoice chooseLessons(const std::vector<std::string>& names);
+
+// The lesson examination that suits the number of chosen cards: more than 10 systematic, 4 to 10
+// at random, fewer in order.
+int lessonCommandFor(int cardCount);
