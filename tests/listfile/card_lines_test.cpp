@@ -1,0 +1,91 @@
+#include "listfile/byte_reader.h"
+#include "listfile_fixture.h"
+
+#include <climits>
+
+namespace {
+
+using CardLinesTest = ListFileTest;
+
+struct Row {
+    const char* name;
+    std::string input;
+    std::vector<CardText> cards;
+};
+
+TEST_F(CardLinesTest, cardLinesReadAsTheirFieldsSay) {
+    const std::string long101(101, 'q');
+    const std::vector<Row> rows = {
+        {"full line",
+         "house\tHaus\tL1\tplural\t2\t7\r\n",
+         {{"house", "Haus", "L1", "plural", 2, 7}}},
+        {"bare LF",
+         "a\tb\tc\td\t1\t2\nx\ty\tz\tw\t3\t4\n",
+         {{"a", "b", "c", "d", 1, 2}, {"x", "y", "z", "w", 3, 4}}},
+        {"no line end at the end", "a\tb\t-\t-\t0\t9", {{"a", "b", "-", "-", 0, 9}}},
+        {"blanks and signs in numbers",
+         "a\tb\t-\t-\t  -3x\t+12 junk\tmore\r\n",
+         {{"a", "b", "-", "-", -3, 12}}},
+        {"numbers that are none", "a\tb\t-\t-\tzwei\t\r\n", {{"a", "b", "-", "-", 0, 0}}},
+        {"numbers beyond 32 bits clamp",
+         "a\tb\t-\t-\t99999999999\t-99999999999999999999\r\n",
+         {{"a", "b", "-", "-", INT_MAX, INT_MIN}}},
+        {"empty lesson and info keep their dash",
+         "a\tb\t\t\t1\t1\r\n",
+         {{"a", "b", "-", "-", 1, 1}}},
+        {"line cut after the question", "house", {{"house", "", "-", "-", 0, 0}}},
+        {"line cut in the lesson", "house\tHaus\tL", {{"house", "Haus", "L", "-", 0, 0}}},
+        {"short line does not take the next one",
+         "house\tHaus\r\ntree\tBaum\t-\t-\t1\t5\r\n",
+         {{"house", "Haus", "-", "-", 0, 0}, {"tree", "Baum", "-", "-", 1, 5}}},
+        {"first byte 0xFF is a card", "\xFFq\ta\t-\t-\t0\t1\r\n", {{"\xFFq", "a", "-", "-", 0, 1}}},
+        {"bare CR is a character", "a\rb\tc\t-\t-\t0\t1\r\n", {{"a\rb", "c", "-", "-", 0, 1}}},
+        {"long texts keep their first bytes",
+         long101 + "\t" + long101 + "\tLESSON-TOO-LONG\t" + long101 + "\t4\t8\r\n",
+         {{std::string(100, 'q'), std::string(100, 'q'), "LESSON-TOO", std::string(100, 'q'), 4,
+           8}}},
+        {"duplicate ids stay",
+         "a\tb\t-\t-\t0\t3\r\nc\td\t-\t-\t0\t3\r\n",
+         {{"a", "b", "-", "-", 0, 3}, {"c", "d", "-", "-", 0, 3}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        resetCardStore();
+        ByteReader in(row.input);
+        int count = readCardLines(mainList, in);
+        EXPECT_EQ(count, static_cast<int>(row.cards.size()));
+        EXPECT_EQ(cardsOf(mainList), row.cards);
+        EXPECT_TRUE(in.atEnd());
+        EXPECT_EQ(nextCardId, count);
+    }
+}
+
+TEST_F(CardLinesTest, emptyLineEndsTheListAndIsConsumed) {
+    ByteReader in("a\tb\t-\t-\t0\t1\r\n\r\nc\td\t-\t-\t5\t2\n\nignored\n");
+    EXPECT_EQ(readCardLines(mainList, in), 1);
+    EXPECT_EQ(readCardLines(knownList, in), 1);
+    EXPECT_EQ(in.peek(), 'i');
+    EXPECT_EQ(cardsOf(knownList), (std::vector<CardText>{{"c", "d", "-", "-", 5, 2}}));
+}
+
+TEST_F(CardLinesTest, nothingLeftReadsNoCard) {
+    ByteReader in("");
+    EXPECT_EQ(readCardLines(mainList, in), 0);
+    EXPECT_EQ(countCards(mainList), 0);
+    EXPECT_EQ(nextCardId, 0);
+}
+
+TEST(ParseDecimal, takesTheLeadingNumber) {
+    EXPECT_EQ(parseDecimal("42"), 42);
+    EXPECT_EQ(parseDecimal("   -7abc"), -7);
+    EXPECT_EQ(parseDecimal("+"), 0);
+    EXPECT_EQ(parseDecimal("- 5"), 0);
+    EXPECT_EQ(parseDecimal("\t5"), 0);
+    EXPECT_EQ(parseDecimal(""), 0);
+    EXPECT_EQ(parseDecimal("2147483647"), INT_MAX);
+    EXPECT_EQ(parseDecimal("2147483648"), INT_MAX);
+    EXPECT_EQ(parseDecimal("-2147483648"), INT_MIN);
+    EXPECT_EQ(parseDecimal(std::string(5000, '9')), INT_MAX);
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "listfile/file_io.h"
+#include "listfile/list_writer.h"
+#include "listfile_fixture.h"
+#include "resources/string_table.h"
+
+namespace {
+
+using ListWriterTest = ListFileTest;
+
+void addExampleCards() {
+    addCard(mainList, "house", "Haus", "L1", "-");
+    addCard(mainList, "tree", "Baum", "L1", "plural: trees");
+    addCard(knownList, "cat", "Katze", "L2", "-");
+    mainList.slot(0)->level = 2;
+    knownList.slot(0)->level = 5;
+}
+
+TEST_F(ListWriterTest, writesTheExampleFileByteForByte) {
+    addExampleCards();
+    FileInfo info;
+    writeListFile(mainList, path("out.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(fileBytes(path("out.zlk")), fileBytes(testData("example.zlk")));
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.formatName, "Version 2.0");
+    EXPECT_EQ(info.mainCount, 2);
+    EXPECT_EQ(info.knownCount, 1);
+    EXPECT_EQ(info.fileName, path("out.zlk"));
+    EXPECT_EQ(modifiedFlag, 0);
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(ListWriterTest, listWithoutKnownCardsEndsWithTheEmptyLine) {
+    addCard(mainList, "a", "b", "-", "-");
+    std::string bytes = listFileBytes(mainList, knownList, exampleFont(400), exampleFont(400));
+    EXPECT_TRUE(bytes.ends_with("MS Sans Serif\r\na\tb\t-\t-\t0\t0\r\n\r\n"));
+}
+
+TEST_F(ListWriterTest, refusesOnlyWhenBothListsAreEmpty) {
+    FileInfo info;
+    modifiedFlag = 1;
+    writeListFile(mainList, path("none.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{strings::text(102)});
+    EXPECT_FALSE(fs::exists(path("none.zlk")));
+    EXPECT_FALSE(fs::exists("font_debug_file"));
+    EXPECT_EQ(modifiedFlag, 1);
+
+    // A list whose cards have all become known is saved, not lost.
+    addCard(knownList, "cat", "Katze", "L2", "-");
+    writeListFile(mainList, path("known.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.mainCount, 0);
+    EXPECT_EQ(info.knownCount, 1);
+    EXPECT_TRUE(
+        fileBytes(path("known.zlk")).ends_with("MS Sans Serif\r\n\r\ncat\tKatze\tL2\t-\t0\t0\r\n"));
+}
+
+TEST_F(ListWriterTest, lineBreaksAndTabsInTextsAreWrittenAsBlanks) {
+    addCard(mainList, "a\tb", "c\r\nd", "e\nf", "g\rh");
+    FontDescription face = exampleFont(400);
+    assignText(face.faceName, "Odd\tFace\nName");
+    std::string bytes = listFileBytes(mainList, knownList, face, face);
+    EXPECT_NE(bytes.find("\r\nOdd Face Name\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("\r\na b\tc  d\te f\tg h\t0\t0\r\n\r\n"));
+}
+
+TEST_F(ListWriterTest, fontBlockHoldsEveryFieldOfItsOwnFont) {
+    FontDescription q{-16, 7, 900, 450, 700, 1, 1, 1, 238, 3, 2, 1, 34, {}};
+    assignText(q.faceName, "A face name with blanks and 31+ bytes");
+    FontDescription a{12, 0, 0, 0, 400, 0, 0, 0, 255, 0, 0, 0, 0, {}};
+    assignText(a.faceName, "Courier New");
+    addCard(mainList, "x", "y", "-", "-");
+    std::string bytes = listFileBytes(mainList, knownList, q, a);
+    std::string expectedFonts =
+        "-16\r\n7\r\n900\r\n450\r\n700\r\n1\r\n1\r\n1\r\n238\r\n3\r\n2\r\n1\r\n"
+        "34\r\nA face name with blanks and 31+\r\n"
+        "12\r\n0\r\n0\r\n0\r\n400\r\n0\r\n0\r\n0\r\n255\r\n0\r\n0\r\n0\r\n"
+        "0\r\nCourier New\r\nx\t";
+    EXPECT_NE(bytes.find("karte_id\r\n" + expectedFonts), std::string::npos);
+}
+
+TEST_F(ListWriterTest, failedWritesKeepTheOldFile) {
+    addExampleCards();
+    FileInfo info;
+    putFile(path("old.zlk"), "old contents");
+    modifiedFlag = 1;
+
+    setWriteLimitForTests(100); // the disk fills up in the middle of the cards
+    writeListFile(mainList, path("old.zlk"), info, exampleFont(700), exampleFont(400));
+    setWriteLimitForTests(-1);
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(fileBytes(path("old.zlk")), "old contents");
+    EXPECT_EQ(modifiedFlag, 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("")), {}), 2); // old.zlk and the log
+
+    putFile(path("plain"), "");
+    writeListFile(mainList, path("plain/list.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(info.status, 1);
+    writeListFile(mainList, path("missing/list.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(info.status, 1);
+    writeListFile(mainList, "", info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(modifiedFlag, 1);
+}
+
+TEST_F(ListWriterTest, unwritableFolderKeepsTheOldFile) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    addExampleCards();
+    fs::create_directory(path("locked"));
+    putFile(path("locked/list.zlk"), "old contents");
+    fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+    FileInfo info;
+    writeListFile(mainList, path("locked/list.zlk"), info, exampleFont(700), exampleFont(400));
+    fs::permissions(path("locked"), fs::perms::owner_all);
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(fileBytes(path("locked/list.zlk")), "old contents");
+    EXPECT_FALSE(fs::exists("font_debug_file"));
+}
+
+TEST_F(ListWriterTest, saveReplacesAnOlderLongerFile) {
+    putFile(path("list.zlk"), std::string(10000, 'x'));
+    addCard(mainList, "a", "b", "-", "-");
+    FileInfo info;
+    writeListFile(mainList, path("list.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(fileBytes(path("list.zlk")),
+              listFileBytes(mainList, knownList, exampleFont(700), exampleFont(400)));
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "listfile/file_io.h"
+#include "listfile/text_export.h"
+#include "listfile_fixture.h"
+#include "resources/string_table.h"
+
+namespace {
+
+using TextExportTest = ListFileTest;
+
+void addTwoAndOneKnown() {
+    addCard(mainList, "house", "Haus, Heim", "L1", "-");
+    addCard(mainList, "tree", "Baum", "L1", "-");
+    addCard(knownList, "cat", "Katze", "L2", "-");
+}
+
+TEST_F(TextExportTest, exportsMainThenKnownCards) {
+    addTwoAndOneKnown();
+    modifiedFlag = 1;
+    FileInfo info;
+    exportCards(mainList, path("cards.txt"), info);
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(fileBytes(path("cards.txt")), "house\tHaus, Heim\r\ntree\tBaum\r\ncat\tKatze\r\n");
+    exportQuestions(mainList, path("questions.txt"), info);
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(fileBytes(path("questions.txt")), "house\r\ntree\r\ncat\r\n");
+    exportAnswers(mainList, path("answers.txt"), info);
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(fileBytes(path("answers.txt")), "Haus, Heim\r\nBaum\r\nKatze\r\n");
+    EXPECT_EQ(modifiedFlag, 1);
+    EXPECT_FALSE(fs::exists("font_debug_file"));
+}
+
+TEST_F(TextExportTest, breaksInsideTextsBecomeBlanks) {
+    addCard(mainList, "a\tb", "c\r\nd", "-", "-");
+    EXPECT_EQ(exportBytes(mainList, knownList, ExportKind::cards), "a b\tc  d\r\n");
+}
+
+TEST_F(TextExportTest, emptyMainListIsRefusedAndNoFileIsTouched) {
+    addCard(knownList, "cat", "Katze", "L2", "-");
+    putFile(path("old.txt"), "old");
+    FileInfo info;
+    exportCards(mainList, path("old.txt"), info);
+    EXPECT_EQ(info.status, 1);
+    exportQuestions(mainList, path("new.txt"), info);
+    EXPECT_EQ(info.status, 1);
+    exportAnswers(mainList, path("new.txt"), info);
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(notices.texts(), std::vector<std::string>(3, strings::text(102)));
+    EXPECT_EQ(fileBytes(path("old.txt")), "old");
+    EXPECT_FALSE(fs::exists(path("new.txt")));
+}
+
+TEST_F(TextExportTest, failedExportKeepsTheOldFile) {
+    addTwoAndOneKnown();
+    putFile(path("old.txt"), "old");
+    FileInfo info;
+    setWriteLimitForTests(5);
+    exportCards(mainList, path("old.txt"), info);
+    setWriteLimitForTests(-1);
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(fileBytes(path("old.txt")), "old");
+    exportAnswers(mainList, path("no/such/folder.txt"), info);
+    EXPECT_EQ(info.status, 1);
+}
+
+TEST_F(TextExportTest, exportedCardsOpenAsANewList) {
+    addTwoAndOneKnown();
+    mainList.slot(0)->level = 4;
+    FileInfo info;
+    exportCards(mainList, path("cards.txt"), info);
+    resetCardStore();
+    readListFile(mainList, path("cards.txt"), info, recordFonts());
+    EXPECT_EQ(info.formatName, "ASCII-tabsep-file");
+    EXPECT_EQ(cardsOf(mainList), (std::vector<CardText>{{"house", "Haus, Heim", "-", "-", 0, 0},
+                                                        {"tree", "Baum", "-", "-", 0, 1},
+                                                        {"cat", "Katze", "-", "-", 0, 2}}));
+}
+
+} // namespace
