@@ -1,0 +1,3 @@
+#include "cards/card_commands.h"
+
+void installCardCommands() {}

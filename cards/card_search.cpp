@@ -1,0 +1,46 @@
+#include "cards/card_search.h"
+
+#include "store/card_list.h"
+#include "store/card_store.h"
+
+namespace {
+
+Card* findByText(const CardList& list, SearchField field, std::string_view text, int32_t bound) {
+    return field == SearchField::Question ? findCardByQuestion(list, text, bound)
+                                          : findCardByAnswer(list, text, bound);
+}
+
+} // namespace
+
+Card* searchCardByText(SearchField field, std::string_view text, int32_t shownId) {
+    if (Card* card = findByText(*currentList, field, text, shownId))
+        return card;
+    if (Card* card = findByText(*currentList, field, text, -1))
+        return card;
+    return findByText(knownList, field, text, -1);
+}
+
+std::optional<int32_t> readSearchId(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > int64_t{INT32_MAX} + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+Card* searchCardById(int32_t id) {
+    if (Card* card = findCardById(*currentList, id))
+        return card;
+    return findCardById(knownList, id);
+}

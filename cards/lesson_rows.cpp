@@ -1,0 +1,39 @@
+#include "cards/lesson_rows.h"
+
+#include "ui/lesson_fold.h"
+
+#include <unordered_map>
+#include <unordered_set>
+
+std::vector<std::string> buildLessonRows(const CardList& main, const CardList& known) {
+    std::vector<std::string> firstSeen;
+    std::unordered_set<std::string> folded;
+    auto visit = [&](const Card* card) {
+        if (folded.insert(ui::foldLessonName(card->lesson)).second)
+            firstSeen.emplace_back(card->lesson);
+    };
+    main.forEach(visit);
+    known.forEach(visit);
+    return {firstSeen.rbegin(), firstSeen.rend()};
+}
+
+void collectLessonCards(const CardList& main, const CardList& known,
+                        const std::vector<std::string>& lessons, CardList& target) {
+    std::unordered_map<std::string_view, std::size_t> rank;
+    for (std::size_t i = 0; i < lessons.size(); ++i)
+        rank.emplace(lessons[i], i);
+    // Per chosen lesson: its main-list cards, then its known cards.
+    std::vector<std::vector<Card*>> buckets(lessons.size() * 2);
+    auto sortInto = [&](std::size_t offset) {
+        return [&, offset](Card* card) {
+            auto it = rank.find(std::string_view(card->lesson));
+            if (it != rank.end())
+                buckets[it->second * 2 + offset].push_back(card);
+        };
+    };
+    main.forEach(sortInto(0));
+    known.forEach(sortInto(1));
+    for (const auto& bucket : buckets)
+        for (Card* card : bucket)
+            appendCard(target, card);
+}

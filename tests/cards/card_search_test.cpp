@@ -1,0 +1,55 @@
+#include "cards/card_search.h"
+#include "tests/cards/cards_fixture.h"
+
+namespace {
+
+using CardSearchTest = CardsTest;
+
+TEST_F(CardSearchTest, repeatedQuestionSearchStepsThroughIdsAndWraps) {
+    nextCardId = 3;
+    Card* three = add(mainList, "haus");
+    add(mainList, "baum");
+    nextCardId = 9;
+    Card* nine = add(mainList, "haus");
+    EXPECT_EQ(searchCardByText(SearchField::Question, "haus", 0), three);
+    EXPECT_EQ(searchCardByText(SearchField::Question, "haus", 3), nine);
+    EXPECT_EQ(searchCardByText(SearchField::Question, "haus", 9), three);
+    EXPECT_EQ(searchCardByText(SearchField::Question, "Haus", 0), nullptr);
+}
+
+TEST_F(CardSearchTest, knownCardsAreSearchedAfterTheCurrentList) {
+    Card* known = add(knownList, "q", "house");
+    Card* main = add(mainList, "q2", "house");
+    EXPECT_EQ(searchCardByText(SearchField::Answer, "house", -1), main);
+    EXPECT_EQ(searchCardByText(SearchField::Answer, "house", main->id), main);
+    removeCard(mainList, main);
+    EXPECT_EQ(searchCardByText(SearchField::Answer, "house", -1), known);
+    delete main;
+}
+
+TEST_F(CardSearchTest, searchIdFindsCurrentListFirstAndComparesAll32Bits) {
+    nextCardId = 5;
+    Card* five = add(mainList, "q");
+    nextCardId = 65536 + 5;
+    Card* big = add(knownList, "k");
+    EXPECT_EQ(searchCardById(5), five);
+    EXPECT_EQ(searchCardById(65541), big);
+    EXPECT_EQ(searchCardById(6), nullptr);
+}
+
+TEST(SearchIdText, readsLeadingNumberLikeTheUserMeansIt) {
+    EXPECT_EQ(readSearchId("12abc"), 12);
+    EXPECT_EQ(readSearchId("abc"), 0);
+    EXPECT_EQ(readSearchId(""), 0);
+    EXPECT_EQ(readSearchId("  -7"), -7);
+    EXPECT_EQ(readSearchId("+42 "), 42);
+    EXPECT_EQ(readSearchId("- 3"), 0);
+    EXPECT_EQ(readSearchId("2147483647"), INT32_MAX);
+    EXPECT_EQ(readSearchId("-2147483648"), INT32_MIN);
+    EXPECT_EQ(readSearchId("2147483648"), std::nullopt);
+    EXPECT_EQ(readSearchId("99999999999"), std::nullopt);
+    EXPECT_EQ(readSearchId(std::string(300, '9')), std::nullopt);
+    EXPECT_EQ(readSearchId("0000000000000000000000012"), 12);
+}
+
+} // namespace
