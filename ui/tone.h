@@ -9,6 +9,8 @@ namespace ui {
 void beep(int hertz, int milliseconds);
 
 // Tests record tones instead of playing them; nullptr restores the real tone.
-void setToneRecorder(std::function<void(int hertz, int milliseconds)> recorder);
+using ToneRecorder = std::function<void(int hertz, int milliseconds)>;
+// Returns the recorder installed before.
+ToneRecorder setToneRecorder(ToneRecorder recorder);
 
 } // namespace ui

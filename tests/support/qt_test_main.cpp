@@ -1,0 +1,43 @@
+#include "tests/support/qt_unexpected_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Settings, runtime files and fonts caches of the tests go to folders that vanish afterwards.
+void isolateEnvironment(const QTemporaryDir& root) {
+    const QByteArray config = (root.path() + QStringLiteral("/config")).toLocal8Bit();
+    const QByteArray runtime = (root.path() + QStringLiteral("/runtime")).toLocal8Bit();
+    QDir().mkpath(QString::fromLocal8Bit(config));
+    QDir().mkpath(QString::fromLocal8Bit(runtime));
+    QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    setenv("XDG_CONFIG_HOME", config.constData(), 1);
+    setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir root;
+    if (!root.isValid())
+        return 1;
+    isolateEnvironment(root);
+    QApplication app(argc, argv);
+    const QString settings = root.path() + QStringLiteral("/settings");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    installUnexpectedDialogHandlers();
+    return RUN_ALL_TESTS();
+}

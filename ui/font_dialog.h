@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/font_description.h"
+
+#include <functional>
+
+namespace ui {
+
+// The font dialog, starting from the description. result is the description the dialog leaves:
+// the chosen font after OK, the start description unchanged after Cancel. True after OK.
+bool chooseFont(const FontDescription& start, FontDescription& result);
+
+// Tests answer the dialog: the handler gets the start description, fills result and returns
+// whether OK was pressed. nullptr shows the real dialog.
+using FontDialogHandler =
+    std::function<bool(const FontDescription& start, FontDescription& result)>;
+FontDialogHandler setFontDialogHandler(FontDialogHandler handler);
+
+} // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+// A flat button that shows an SVG picture filling the button, drawn anew at every size and
+// screen scale so it stays crisp.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+    PictureButton(const QString& picturePath, QWidget* parent = nullptr);
+
+    // A resource path such as ":/pictures/start.svg"; false when it is no readable SVG.
+    bool setPicture(const QString& path);
+    QString picture() const { return path_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void renderPicture();
+
+    QString path_;
+};
