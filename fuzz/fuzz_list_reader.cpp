@@ -1,0 +1,51 @@
+// Feeds arbitrary bytes through the list-file reader: the first byte picks the branch (old
+// format, version 1.0.2, version 2.0 with fonts, plain text import), so the corpus reaches all.
+#include "listfile/list_reader.h"
+#include "store/card_store.h"
+#include "store/notices.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+class SilentSink : public NoticeSink {
+public:
+    int show(NoticeKind, const std::string&, const std::string&) override { return 1; }
+};
+
+// Checks what every read must leave behind: cards within their limits, ids handed out.
+void checkCards(const CardList& list) {
+    list.forEach([](const Card* card) {
+        if (!cardIsValid(*card) || strnlen(card->additionalInfo, sizeof card->additionalInfo) >
+                                       static_cast<std::size_t>(kAdditionalInfoLimit))
+            std::abort();
+    });
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static SilentSink sink;
+    setNoticeSink(&sink);
+    FileInfo info;
+    int fontsHandedOver = 0;
+    readListBytes(mainList, std::string_view(reinterpret_cast<const char*>(data), size), info,
+                  [&](const FontDescription& q, const FontDescription& a) {
+                      fontsHandedOver += 1;
+                      if (strnlen(q.faceName, sizeof q.faceName) > 31 ||
+                          strnlen(a.faceName, sizeof a.faceName) > 31)
+                          std::abort();
+                  });
+    checkCards(mainList);
+    checkCards(knownList);
+    int cards = countCards(mainList) + countCards(knownList);
+    if (info.status == 0 && (nextCardId != cards || info.mainCount + info.knownCount != cards))
+        std::abort();
+    if (fontsHandedOver > 1)
+        std::abort();
+    resetCardStore(); // frees the cards, so memory stays bounded over the run
+    return 0;
+}
