@@ -1,0 +1,66 @@
+#include "print/print_commands.h"
+
+#include "print/card_layout.h"
+#include "print/list_layout.h"
+#include "print/print_selection_dialog.h"
+#include "resources/command_ids.h"
+#include "store/notices.h"
+#include "store/preferences.h"
+#include "ui/command_registry.h"
+#include "ui/dialog_parent.h"
+#include "ui/modal.h"
+#include "ui/print_dialogs.h"
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kNoDeviceText = 138;
+
+using CardPrinter = std::function<void(ui::PrintDevice& device, const std::vector<Card*>& cards)>;
+
+// Asks for the cards, then prints them on the printer the user chooses, or shows them in the
+// preview first when the user asked for that.
+void runPrintCommand(const ui::PrintSetup& setup, const CardPrinter& printCards) {
+    PrintSelectionDialog selection(ui::dialogParent());
+    int result = ui::runModal(selection);
+    if (result != ui::kResultOk && result != PrintSelectionDialog::kResultPreview)
+        return;
+    const std::vector<Card*> cards = selection.printSet();
+    auto painter = [&cards, &printCards](ui::PrintDevice* device) {
+        if (!device) {
+            showError(kNoDeviceText);
+            return;
+        }
+        printCards(*device, cards);
+    };
+    if (result == PrintSelectionDialog::kResultPreview)
+        ui::runPrintPreview(setup, painter);
+    else
+        ui::runPrintDialog(setup, painter);
+}
+
+} // namespace
+
+void printCardList() {
+    runPrintCommand({ui::PageOrientation::Portrait, false},
+                    [](ui::PrintDevice& device, const std::vector<Card*>& cards) {
+                        printListDocument(device, cards);
+                    });
+}
+
+void printFlashCards() {
+    const bool a7 = preferences.printA7 != 0;
+    const bool duplex = preferences.duplexPrinting != 0;
+    ui::PrintSetup setup{a7 ? ui::PageOrientation::Landscape : ui::PageOrientation::Portrait,
+                         duplex};
+    runPrintCommand(setup, [a7, duplex](ui::PrintDevice& device, const std::vector<Card*>& cards) {
+        printFlashCardDocuments(device, cards, a7, duplex);
+    });
+}
+
+void installPrintCommands() {
+    ui::setCommandHandler(cmd::Print, printCardList);
+    ui::setCommandHandler(cmd::PrintCards, printFlashCards);
+}

@@ -1,0 +1,92 @@
+#include "ui/print_dialogs.h"
+
+#include "ui/dialog_parent.h"
+#include "ui/qt_print_device.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <utility>
+
+namespace ui {
+namespace {
+
+// The page layouts are made of fixed numbers of device units that fit a page at 600 dpi.
+constexpr int kPrintResolution = 600;
+
+PrintDialogHandler& printDialogHandler() {
+    static PrintDialogHandler handler;
+    return handler;
+}
+
+PrintPreviewHandler& printPreviewHandler() {
+    static PrintPreviewHandler handler;
+    return handler;
+}
+
+void preparePrinter(QPrinter& printer, const PrintSetup& setup) {
+    printer.setResolution(kPrintResolution);
+    bool landscape = setup.orientation == PageOrientation::Landscape;
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // A portrait sheet turns over its long edge, a landscape one over its short edge.
+    if (setup.duplex)
+        printer.setDuplex(landscape ? QPrinter::DuplexShortSide : QPrinter::DuplexLongSide);
+}
+
+bool askForPrinter(QPrinter& printer) {
+    if (PrintDialogHandler handler = printDialogHandler())
+        return handler(printer);
+    QPrintDialog dialog(&printer, dialogParent());
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void paintOn(QPrinter& printer, bool preview, const PagePainter& painter) {
+    if (!printer.isValid()) {
+        painter(nullptr);
+        return;
+    }
+    // A printer chosen in a dialog may bring a resolution of its own.
+    if (printer.resolution() != kPrintResolution)
+        printer.setResolution(kPrintResolution);
+    QtPrintDevice device(printer, preview);
+    painter(&device);
+}
+
+} // namespace
+
+bool runPrintDialog(const PrintSetup& setup, const PagePainter& painter) {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, setup);
+    if (!askForPrinter(printer))
+        return false;
+    paintOn(printer, false, painter);
+    return true;
+}
+
+void runPrintPreview(const PrintSetup& setup, const PagePainter& painter) {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, setup);
+    QPrintPreviewDialog dialog(&printer, dialogParent());
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    // The preview and a print from it both arrive here; neither may replace its first document
+    // with a second, so the pages go into one.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&painter](QPrinter* target) { paintOn(*target, true, painter); });
+    if (PrintPreviewHandler handler = printPreviewHandler())
+        handler(dialog);
+    else
+        dialog.exec();
+}
+
+void setPrintDialogHandler(PrintDialogHandler handler) {
+    printDialogHandler() = std::move(handler);
+}
+
+void setPrintPreviewHandler(PrintPreviewHandler handler) {
+    printPreviewHandler() = std::move(handler);
+}
+
+} // namespace ui
