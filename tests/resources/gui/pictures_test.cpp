@@ -87,3 +87,26 @@ TEST(Pictures, iconIsAvailableFromSmallToLarge) {
         EXPECT_EQ(pixmap.width(), side) << side;
     }
 }
+
+// Pictures 0 to 4 of the level strip carry a diamond in the middle, 5 is the bare square, and
+// 6 and 7 are empty.
+TEST(Pictures, levelStripHasFiveDiamondsTheSquareAndTwoEmptyCells) {
+    QSvgRenderer strip(path(pictures::kLevels));
+    ASSERT_TRUE(strip.isValid());
+    const int side = pictures::kLevelPictureSize;
+    EXPECT_EQ(strip.viewBox(), QRect(0, 0, side * pictures::kLevelPictureCount, side));
+    QImage image(side * pictures::kLevelPictureCount, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    strip.render(&painter);
+    painter.end();
+    for (int cell = 0; cell < pictures::kLevelPictureCount; ++cell) {
+        int covered = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                covered += qAlpha(image.pixel(cell * side + x, y)) > 0;
+        const bool centreDrawn = qAlpha(image.pixel(cell * side + side / 2, side / 2)) == 255;
+        EXPECT_EQ(centreDrawn, cell <= 4) << cell;
+        EXPECT_EQ(covered > 0, cell <= 5) << cell;
+    }
+}
