@@ -85,11 +85,3 @@ TEST(StringTable, textsFitTheirBoxes) {
     for (int caption : {136, 163, 164})
         EXPECT_LE(std::string(strings::text(caption)).size(), 50u) << caption;
 }
-
-TEST(StringTable, lookupFindsTheTextsAroundTheSharedRange) {
-    EXPECT_STREQ(strings::text(163), "An error occurred");
-    EXPECT_STREQ(strings::text(164), "Message:");
-    EXPECT_STREQ(strings::text(101), "About Zelkora for Windows");
-    EXPECT_STREQ(strings::text(200), "Please enter an integer.");
-    EXPECT_STREQ(strings::text(201), "Please enter an integer between %1 and %2.");
-}
