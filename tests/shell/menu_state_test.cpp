@@ -1,6 +1,6 @@
 #include "resources/command_ids.h"
 #include "shell/menu_state.h"
-#include "tests/shell/fake_host.h"
+#include "tests/support/qt_fake_main_window_host.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 const std::set<int> alwaysEnabled = {cmd::Preferences, cmd::Quit, cmd::QuestionFont,
                                      cmd::AnswerFont};
 
-std::set<int> enabledCommands(const FakeHost& host) {
+std::set<int> enabledCommands(const FakeMainWindowHost& host) {
     std::set<int> result;
     for (auto [id, on] : host.commands)
         if (on)
@@ -21,7 +21,7 @@ std::set<int> enabledCommands(const FakeHost& host) {
     return result;
 }
 
-std::set<int> enabledButtons(const FakeHost& host) {
+std::set<int> enabledButtons(const FakeMainWindowHost& host) {
     std::set<int> result;
     for (auto [id, on] : host.buttons)
         if (on)
@@ -38,17 +38,15 @@ std::set<int> withAlwaysEnabled(std::set<int> ids) {
 const std::set<int> openedFileItems = {cmd::CloseList,   cmd::SaveList,        cmd::SaveListAs,
                                        cmd::ExportCards, cmd::ExportQuestions, cmd::ExportAnswers};
 
-FakeHost openedWith(int mainCount, int knownCount) {
-    FakeHost host;
+void open(FakeMainWindowHost& host, int mainCount, int knownCount) {
     applyStartState(host);
     applyOpenedListState(host, mainCount, knownCount);
-    return host;
 }
 
 } // namespace
 
 TEST(MenuState, startEnablesOnlyNewOpenPreferencesQuitAndFonts) {
-    FakeHost host;
+    FakeMainWindowHost host;
     applyStartState(host);
     EXPECT_EQ(enabledCommands(host), withAlwaysEnabled({cmd::NewList, cmd::OpenList}));
     EXPECT_TRUE(enabledButtons(host).empty());
@@ -58,7 +56,8 @@ TEST(MenuState, startEnablesOnlyNewOpenPreferencesQuitAndFonts) {
 }
 
 TEST(MenuState, knownCardsOnlyEnableFileItemsNewCardsOverviewAndKnownWords) {
-    FakeHost host = openedWith(0, 2);
+    FakeMainWindowHost host;
+    open(host, 0, 2);
     std::set<int> expected = openedFileItems;
     expected.insert({cmd::NewCards, cmd::Overview, cmd::ExamKnownWords});
     EXPECT_EQ(enabledCommands(host), withAlwaysEnabled(expected));
@@ -66,7 +65,8 @@ TEST(MenuState, knownCardsOnlyEnableFileItemsNewCardsOverviewAndKnownWords) {
 }
 
 TEST(MenuState, threeCardsEnableTheListCommandsButNotSystematicNorKnownWords) {
-    FakeHost host = openedWith(3, 0);
+    FakeMainWindowHost host;
+    open(host, 3, 0);
     std::set<int> expected = openedFileItems;
     expected.insert({cmd::NewCards, cmd::Overview, cmd::Print, cmd::PrintCards, cmd::ExamInOrder,
                      cmd::ExamRandom, cmd::Statistics, cmd::Sort, cmd::ExchangeQA, cmd::ModifyCards,
@@ -79,7 +79,8 @@ TEST(MenuState, threeCardsEnableTheListCommandsButNotSystematicNorKnownWords) {
 
 TEST(MenuState, systematicExaminationNeedsMoreThanTenCards) {
     for (int count : {4, 10, 11, 20, 21}) {
-        FakeHost host = openedWith(count, 1);
+        FakeMainWindowHost host;
+        open(host, count, 1);
         bool expected = count > 10;
         EXPECT_EQ(host.isCommandEnabled(cmd::SystematicExam), expected) << count;
         EXPECT_EQ(host.isButtonEnabled(ctl::SystematicButton), expected) << count;
@@ -90,7 +91,8 @@ TEST(MenuState, systematicExaminationNeedsMoreThanTenCards) {
 }
 
 TEST(MenuState, openingNeverEnablesWrongWordsLessonOrLevelRuns) {
-    FakeHost host = openedWith(30, 5);
+    FakeMainWindowHost host;
+    open(host, 30, 5);
     for (int id : {cmd::ExamWrongWords, cmd::LessonInOrder, cmd::LessonRandom,
                    cmd::LessonSystematic, cmd::LevelInOrder})
         EXPECT_FALSE(host.isCommandEnabled(id)) << id;
@@ -98,7 +100,8 @@ TEST(MenuState, openingNeverEnablesWrongWordsLessonOrLevelRuns) {
 }
 
 TEST(MenuState, closeReturnsToNoListButLeavesPreferencesQuitAndFontsAlone) {
-    FakeHost host = openedWith(25, 3);
+    FakeMainWindowHost host;
+    open(host, 25, 3);
     host.setCommandEnabled(cmd::ExamWrongWords, true);
     host.setButtonEnabled(ctl::WrongWordsButton, true);
     host.setCommandEnabled(cmd::LevelInOrder, true);
@@ -111,7 +114,7 @@ TEST(MenuState, closeReturnsToNoListButLeavesPreferencesQuitAndFontsAlone) {
 }
 
 TEST(MenuState, newListGraysOpenAndCloseAndEnablesOverview) {
-    FakeHost host;
+    FakeMainWindowHost host;
     applyStartState(host);
     applyNewListState(host);
     EXPECT_FALSE(host.isCommandEnabled(cmd::OpenList));
@@ -135,7 +138,8 @@ TEST(MenuState, startButtonPrefersSystematicThenRandomThenInOrder) {
     EXPECT_EQ(chooseStart(false, false, true), StartChoice::InOrder);
     EXPECT_EQ(chooseStart(false, false, false), StartChoice::Beep);
 
-    FakeHost host = openedWith(15, 0);
+    FakeMainWindowHost host;
+    open(host, 15, 0);
     EXPECT_EQ(startButtonCommand(host), cmd::SystematicExam);
     host.setCommandEnabled(cmd::SystematicExam, false); // its window is open
     EXPECT_EQ(startButtonCommand(host), cmd::ExamRandom);

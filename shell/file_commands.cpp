@@ -1,0 +1,169 @@
+#include "shell/file_commands.h"
+
+#include "listfile/list_reader.h"
+#include "listfile/list_writer.h"
+#include "listfile/text_export.h"
+#include "resources/command_ids.h"
+#include "resources/string_table.h"
+#include "shell/font_commands.h"
+#include "shell/menu_state.h"
+#include "shell/shell_texts.h"
+#include "store/card_store.h"
+#include "store/clock.h"
+#include "store/notices.h"
+#include "store/program_state.h"
+#include "store/window_registry.h"
+#include "ui/command_registry.h"
+#include "ui/file_dialogs.h"
+#include "ui/fonts.h"
+#include "ui/main_window_host.h"
+#include "ui/message_boxes.h"
+
+#include <QFile>
+
+namespace shell {
+namespace {
+
+const char* const kUntitled = "UNTITLED";
+
+QString tableText(int number) {
+    return QString::fromUtf8(strings::text(number));
+}
+
+// Carries out a command of the main window, also while its menu item is grayed (the start
+// after opening a list, New List's new-card window).
+void run(int commandId) {
+    if (commandId != 0)
+        ui::runCommand(commandId);
+}
+
+bool writeList(const std::string& path) {
+    FileInfo info;
+    writeListFile(mainList, path, info, questionFont, answerFont);
+    return info.status == 0;
+}
+
+bool writeExport(SaveKind kind, const std::string& path) {
+    FileInfo info;
+    if (kind == SaveKind::Cards)
+        exportCards(mainList, path, info);
+    else if (kind == SaveKind::Questions)
+        exportQuestions(mainList, path, info);
+    else
+        exportAnswers(mainList, path, info);
+    return info.status == 0;
+}
+
+ui::FileDialogResult askSavePath(SaveKind kind) {
+    if (kind == SaveKind::List)
+        return ui::getSaveFileName(tableText(text::SaveAsTitle),
+                                   {{QStringLiteral("Zelkora-File"), QStringLiteral("*.zlk")}},
+                                   QStringLiteral("zlk"), QString::fromLatin1(kUntitled));
+    return ui::getSaveFileName(tableText(text::ExportTitle),
+                               {{QStringLiteral("text file"), QStringLiteral("*.txt")}},
+                               QStringLiteral("txt"));
+}
+
+} // namespace
+
+std::string pathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+bool openList(const std::string& path) {
+    FileInfo info;
+    readListFile(mainList, path, info, &restoreFonts);
+    if (info.status != 0) {
+        showError(text::OpenFailed);
+        return false;
+    }
+    currentFileName = path;
+    ui::MainWindowHost* host = ui::mainWindowHost();
+    int mainCount = countCards(mainList);
+    if (host)
+        applyOpenedListState(*host, mainCount, countCards(knownList));
+    run(autoStartCommand(mainCount));
+    if (host)
+        host->updateCounters();
+    currentList = &mainList;
+    listStartTime = clockMillis();
+    return true;
+}
+
+void openListCommand() {
+    validateCards(mainList);
+    validateCards(knownList);
+    ui::FileDialogResult chosen =
+        ui::getOpenFileName(tableText(text::OpenTitle),
+                            {{QStringLiteral("Zelkora Files (*.ZLK)"), QStringLiteral("*.zlk")},
+                             {QStringLiteral("Text Files (*.TXT)"), QStringLiteral("*.txt")}},
+                            QStringLiteral("zlk"));
+    if (chosen.status == ui::FileDialogStatus::Failed)
+        showError(text::OpenFailed);
+    else if (chosen.status == ui::FileDialogStatus::Accepted)
+        openList(pathBytes(chosen.path));
+}
+
+void newList() {
+    if (ui::MainWindowHost* host = ui::mainWindowHost())
+        applyNewListState(*host);
+    run(cmd::NewCards);
+    listStartTime = clockMillis();
+}
+
+bool saveList() {
+    if (currentFileName == kUntitled)
+        return saveAs(SaveKind::List);
+    if (writeList(currentFileName))
+        return true;
+    showError(text::SaveFailed);
+    return false;
+}
+
+bool saveAs(SaveKind kind) {
+    ui::FileDialogResult chosen = askSavePath(kind);
+    if (chosen.status == ui::FileDialogStatus::Cancelled)
+        return false;
+    if (chosen.status == ui::FileDialogStatus::Failed) {
+        showError(text::SaveFailed);
+        return false;
+    }
+    std::string path = pathBytes(chosen.path);
+    bool written = kind == SaveKind::List ? writeList(path) : writeExport(kind, path);
+    if (kind == SaveKind::List)
+        currentFileName = path; // also after a failed write: the user chose this name
+    if (!written)
+        showError(text::SaveFailed);
+    return written;
+}
+
+bool offerToSave(SaveQuestion purpose) {
+    if (modifiedFlag != 1)
+        return true;
+    ui::MessageAnswer answer =
+        ui::askQuestion(tableText(text::CautionCaption), tableText(text::SaveBeforeClose),
+                        ui::MessageButtons::YesNoCancel, ui::MessageIcon::Warning);
+    if (answer == ui::MessageAnswer::No)
+        return true;
+    if (answer != ui::MessageAnswer::Yes)
+        return false;
+    // Closing asks for a name every time; quitting saves to the list's own file when it has one.
+    return purpose == SaveQuestion::Close ? saveAs(SaveKind::List) : saveList();
+}
+
+bool closeList() {
+    if (!offerToSave(SaveQuestion::Close))
+        return false;
+    // The windows go first: they may still refer to cards until they are destroyed.
+    closeAllWindows();
+    modifiedFlag = 0;
+    currentFileName = kUntitled;
+    resetCardStore();
+    if (ui::MainWindowHost* host = ui::mainWindowHost()) {
+        applyNoListState(*host);
+        host->updateCounters();
+    }
+    return true;
+}
+
+} // namespace shell

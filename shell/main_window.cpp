@@ -1,0 +1,211 @@
+#include "shell/main_window.h"
+
+#include "resources/app_icon.h"
+#include "resources/command_ids.h"
+#include "resources/menu_table.h"
+#include "resources/picture_paths.h"
+#include "shell/command_line.h"
+#include "shell/dialog_units.h"
+#include "shell/menu_state.h"
+#include "shell/quit_program.h"
+#include "shell/shell_texts.h"
+#include "store/card_store.h"
+#include "store/notices.h"
+#include "ui/picture_button.h"
+#include "ui/tone.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// The main window's controls, in dialog units of its 10-point font.
+constexpr int kWidth = 313;
+constexpr int kHeight = 174;
+
+struct TextButton {
+    int id;
+    int command;
+    const char* text;
+    QRect place; // dialog units
+};
+
+const TextButton textButtons[] = {
+    {ctl::SystematicButton, cmd::SystematicExam, "Systematic Examination", {143, 18, 81, 14}},
+    {ctl::InOrderButton, cmd::ExamInOrder, "Examination in Order", {230, 18, 81, 14}},
+    {ctl::RandomButton, cmd::ExamRandom, "Ex. in Random Order", {143, 103, 81, 14}},
+    {ctl::WrongWordsButton, cmd::ExamWrongWords, "Examine Wrong Words", {230, 103, 81, 14}},
+    {ctl::NewCardButton, cmd::NewCards, "New Card", {7, 153, 100, 14}},
+    {ctl::OverviewButton, cmd::Overview, "Overview", {107, 153, 100, 14}},
+    {ctl::ExchangeButton, cmd::ExchangeQA, " Question <-> Answer", {207, 153, 100, 14}},
+};
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::string commandLine, QWidget* parent)
+    : QMainWindow(parent), commandLine_(std::move(commandLine)) {
+    setWindowTitle(QStringLiteral("Zelkora"));
+    setWindowIcon(pictures::applicationIcon());
+    buildMenu();
+    buildControls();
+    shell::applyStartState(*this);
+    updateCounters();
+    ui::setMainWindowHost(this);
+}
+
+MainWindow::~MainWindow() {
+    if (ui::mainWindowHost() == this)
+        ui::setMainWindowHost(nullptr);
+}
+
+void MainWindow::buildMenu() {
+    for (const menu::MenuPopup& popup : menu::mainMenu()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
+        for (const menu::MenuEntry& entry : popup.entries) {
+            if (entry.isSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+            action->setObjectName(QString::number(entry.command));
+            action->setEnabled(entry.enabledAtStart);
+            int id = entry.command;
+            connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+            actions_[id] = action;
+        }
+    }
+    // The about box, which a window-system menu of the window would otherwise hold.
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* about = help->addAction(QStringLiteral("About Zelkora..."));
+    about->setObjectName(QString::number(cmd::About));
+    connect(about, &QAction::triggered, this, [this] { runCommand(cmd::About); });
+    actions_[cmd::About] = about;
+}
+
+QPushButton* MainWindow::addTextButton(QWidget* parent, int id, const char* text, QRect place) {
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(place);
+    button->setEnabled(false);
+    button->setFocusPolicy(Qt::ClickFocus);
+    buttons_[id] = button;
+    return button;
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setFont(dialogFont(10));
+    DialogUnits du(client->font());
+    for (const TextButton& b : textButtons) {
+        QRect place = du.rect(b.place.x(), b.place.y(), b.place.width(), b.place.height());
+        QPushButton* button = addTextButton(client, b.id, b.text, place);
+        int command = b.command;
+        connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+    }
+    addLabel(client, QStringLiteral("Number of cards"), du.rect(27, 117, 51, 8));
+    addLabel(client, QStringLiteral("Known cards"), du.rect(27, 132, 39, 8));
+    cardCounter_ = addLabel(client, QStringLiteral("0"), du.rect(10, 117, 17, 8));
+    cardCounter_->setObjectName(QString::number(ctl::CardCounter));
+    knownCounter_ = addLabel(client, QStringLiteral("0"), du.rect(10, 132, 17, 8));
+    knownCounter_->setObjectName(QString::number(ctl::KnownCounter));
+    (new QGroupBox(client))->setGeometry(du.rect(7, 107, 95, 38));
+
+    openSaveButton_ = new PictureButton(client);
+    openSaveButton_->setObjectName(QString::number(ctl::OpenSaveButton));
+    openSaveButton_->setGeometry(du.rect(7, 7, 135, 102));
+    startButton_ = new PictureButton(client);
+    startButton_->setObjectName(QString::number(ctl::StartButton));
+    startButton_->setGeometry(du.rect(177, 33, 94, 69));
+    for (PictureButton* button : {openSaveButton_, startButton_}) {
+        button->setFlat(true);
+        button->setFocusPolicy(Qt::ClickFocus);
+    }
+    connect(openSaveButton_, &QPushButton::clicked, this, &MainWindow::openSaveButtonPressed);
+    connect(startButton_, &QPushButton::clicked, this, &MainWindow::startButtonPressed);
+
+    client->setMinimumSize(du.size(kWidth, kHeight));
+    setCentralWidget(client);
+}
+
+void MainWindow::setCommandEnabled(int commandId, bool enabled) {
+    if (QAction* a = action(commandId))
+        a->setEnabled(enabled);
+}
+
+bool MainWindow::isCommandEnabled(int commandId) const {
+    QAction* a = action(commandId);
+    return a && a->isEnabled();
+}
+
+void MainWindow::setButtonEnabled(int controlId, bool enabled) {
+    auto it = buttons_.find(controlId);
+    if (it == buttons_.end())
+        return;
+    it->second->setEnabled(enabled);
+    update();
+}
+
+void MainWindow::updateCounters() {
+    int known = countCards(knownList);
+    cardCounter_->setText(QString::number(countCards(mainList) + known));
+    knownCounter_->setText(QString::number(known));
+    bool holdsCards = !mainList.empty() || !knownList.empty();
+    openSaveButton_->setPicture(
+        QString::fromLatin1(holdsCards ? pictures::kSave : pictures::kOpen));
+}
+
+QAction* MainWindow::action(int commandId) const {
+    auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // After the window has been drawn once, so that a list that starts an examination opens it
+    // over a complete main window.
+    QTimer::singleShot(0, this, &MainWindow::firstShow);
+}
+
+void MainWindow::firstShow() {
+    bool loaded = startButton_->setPicture(QString::fromLatin1(pictures::kStart));
+    loaded = openSaveButton_->setPicture(QString::fromLatin1(pictures::kSave)) && loaded;
+    loaded = openSaveButton_->setPicture(QString::fromLatin1(pictures::kOpen)) && loaded;
+    if (!loaded)
+        showError(shell::text::PictureFailed);
+    updateCounters();
+    startButton_->setFocus();
+    shell::openCommandLineList(commandLine_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The window stays; quitting ends the program once the user has decided about unsaved cards.
+    event->ignore();
+    shell::quitProgram();
+}
+
+void MainWindow::startButtonPressed() {
+    int command = shell::startButtonCommand(*this);
+    if (command == 0)
+        ui::beep(400, 100); // no examination can start
+    else
+        runCommand(command);
+}
+
+void MainWindow::openSaveButtonPressed() {
+    bool holdsCards = !mainList.empty() || !knownList.empty();
+    runCommand(holdsCards ? cmd::SaveList : cmd::OpenList);
+}

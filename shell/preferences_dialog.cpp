@@ -1,0 +1,130 @@
+#include "shell/preferences_dialog.h"
+
+#include "shell/dialog_units.h"
+#include "store/preferences.h"
+#include "ui/field_exchange.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// 100 passes the check but is not taken as the threshold.
+constexpr int kThresholdLimit = 100;
+
+template <class Control> Control* place(Control* control, int id, const QRect& where) {
+    if (id != 0)
+        control->setObjectName(QString::number(id));
+    control->setGeometry(where);
+    return control;
+}
+
+} // namespace
+
+PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Preferences"));
+    setFont(dialogFont(8));
+    buildControls();
+    printA7_->setChecked(preferences.printA7 == 1);
+    refresh();
+}
+
+void PreferencesDialog::buildControls() {
+    DialogUnits du(font());
+    setFixedSize(du.size(302, 162));
+    auto* ok = place(new QPushButton(QStringLiteral("OK"), this), 1, du.rect(234, 7, 61, 14));
+    ok->setDefault(true);
+    auto* cancel =
+        place(new QPushButton(QStringLiteral("Cancel"), this), 2, du.rect(234, 25, 61, 14));
+    auto* defaults =
+        place(new QPushButton(QStringLiteral("Defaults"), this), 1009, du.rect(234, 43, 61, 14));
+    auto* prompt = place(new QLabel(QStringLiteral("Enter the number of times that a word must be "
+                                                   "answered correctly before it can be "
+                                                   "considered known"),
+                                    this),
+                         0, du.rect(7, 18, 220, 20));
+    prompt->setWordWrap(true);
+    threshold_ = place(new QLineEdit(this), 1012, du.rect(7, 41, 86, 14));
+    showInfo_ = place(
+        new QCheckBox(QStringLiteral("Show additional information during an examination"), this),
+        1030, du.rect(7, 65, 173, 10));
+    duplex_ = place(new QCheckBox(QStringLiteral("Use duplex mode for printing vocabulary cards "
+                                                 "(print Q-A-Q-A, not QQ..., AA)"),
+                                  this),
+                    1066, du.rect(7, 77, 261, 10));
+    printA7_ =
+        place(new QCheckBox(QStringLiteral("Print cards in the format A7 instead of A6."), this),
+              1067, du.rect(7, 88, 251, 10));
+    place(new QGroupBox(this), 0, du.rect(7, 102, 288, 53));
+    inOrder_ = place(new QRadioButton(QStringLiteral("Meanings (answers) have to be entered in "
+                                                     "the right order."),
+                                      this),
+                     1031, du.rect(9, 108, 195, 10));
+    allMeanings_ =
+        place(new QRadioButton(QStringLiteral("The meanings do not need to be entered in the "
+                                              "right order,\nbut you have to enter all words."),
+                               this),
+              1032, du.rect(9, 116, 280, 25));
+    anyMeanings_ = place(
+        new QRadioButton(QStringLiteral("You do not need to enter all meanings of a word"), this),
+        1033, du.rect(9, 141, 167, 10));
+    auto* rules = new QButtonGroup(this);
+    for (QRadioButton* button : {inOrder_, allMeanings_, anyMeanings_})
+        rules->addButton(button);
+
+    connect(ok, &QPushButton::clicked, this, &PreferencesDialog::okPressed);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &PreferencesDialog::restoreDefaults);
+}
+
+void PreferencesDialog::refresh() {
+    threshold_->setText(QString::number(preferences.knownThreshold));
+    showInfo_->setChecked(preferences.showAdditionalInfo == 1);
+    duplex_->setChecked(preferences.duplexPrinting == 1);
+    if (preferences.meaningsInOrder == 1)
+        inOrder_->setChecked(true);
+    else if (preferences.allMeanings == 1)
+        allMeanings_->setChecked(true);
+    else
+        anyMeanings_->setChecked(true);
+}
+
+void PreferencesDialog::restoreDefaults() {
+    // These four are taken at once and stay even when the dialog is then cancelled.
+    preferences.knownThreshold = 5;
+    preferences.allMeanings = 1;
+    preferences.meaningsInOrder = 0;
+    preferences.showAdditionalInfo = 0;
+    refresh();
+}
+
+bool PreferencesDialog::store() {
+    int threshold = 0;
+    if (!ui::readIntField(threshold_, 0, kThresholdLimit, threshold))
+        return false;
+    if (threshold < kThresholdLimit)
+        preferences.knownThreshold = threshold;
+    preferences.showAdditionalInfo = showInfo_->isChecked() ? 1 : 0;
+    preferences.duplexPrinting = duplex_->isChecked() ? 1 : 0;
+    preferences.printA7 = printA7_->isChecked() ? 1 : 0;
+    if (inOrder_->isChecked()) {
+        preferences.meaningsInOrder = 1;
+    } else if (allMeanings_->isChecked()) {
+        preferences.meaningsInOrder = 0;
+        preferences.allMeanings = 1;
+    } else {
+        preferences.meaningsInOrder = 0;
+        preferences.allMeanings = 0;
+    }
+    return true;
+}
+
+void PreferencesDialog::okPressed() {
+    if (store())
+        accept();
+}
