@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 long long writeLimit = -1;
@@ -26,11 +28,15 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     QFile file(filePath(path));
     if (path.empty() || !file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Straight into the string: a list file is read once, without a second copy.
+    bytes.resize(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
+    qint64 got = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (got < 0)
         return false;
-    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-    return true;
+    bytes.resize(static_cast<std::size_t>(got));
+    QByteArray rest = file.readAll(); // a file that reports no size, or grew meanwhile
+    bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
+    return file.error() == QFileDevice::NoError;
 }
 
 FileReplacement::FileReplacement(const std::string& path) {

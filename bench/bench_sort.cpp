@@ -1,0 +1,73 @@
+// Sorting generated lists of 1,000 to 100,000 cards, from random and from sorted order.
+#include "bench/generate.h"
+#include "store/card_store.h"
+#include "store/sort_cards.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+namespace {
+
+enum Start { randomOrder, alreadySorted };
+
+// The cards in the order the sort starts from. The cards stay owned by mainList.
+std::vector<Card*> startingOrder(int n, SortKey key, Start start) {
+    resetCardStore();
+    bench::generateCards(mainList, n);
+    std::vector<Card*> cards = mainList.cards();
+    std::shuffle(cards.begin(), cards.end(), std::mt19937(42)); // ids are in order otherwise
+    if (start == alreadySorted)
+        std::sort(cards.begin(), cards.end(),
+                  [key](Card* a, Card* b) { return compareCards(a, b, key) < 0; });
+    return cards;
+}
+
+void sortBench(benchmark::State& state, SortKey key, Start start) {
+    std::vector<Card*> cards = startingOrder(static_cast<int>(state.range(0)), key, start);
+    for (auto _ : state) {
+        state.PauseTiming();
+        CardList list;
+        for (Card* card : cards)
+            appendCard(list, card);
+        state.ResumeTiming();
+        CardList sorted = sortCards(list, key);
+        benchmark::DoNotOptimize(sorted.size());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    resetCardStore();
+}
+
+void BM_SortByQuestionRandom(benchmark::State& s) {
+    sortBench(s, SortKey::byQuestion, randomOrder);
+}
+void BM_SortByQuestionSorted(benchmark::State& s) {
+    sortBench(s, SortKey::byQuestion, alreadySorted);
+}
+void BM_SortByIdRandom(benchmark::State& s) {
+    sortBench(s, SortKey::byId, randomOrder);
+}
+void BM_SortByIdSorted(benchmark::State& s) {
+    sortBench(s, SortKey::byId, alreadySorted);
+}
+
+} // namespace
+
+BENCHMARK(BM_SortByQuestionRandom)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByQuestionSorted)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByIdRandom)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByIdSorted)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,138 @@
+#pragma once
+
+// Realistic generated cards for the benchmarks: German-looking questions with umlauts and sharp s
+// as Windows-1252 bytes, English answers with one to three meanings, lessons, plural notes,
+// levels 0-9 and ids counted from nextCardId. The same seed gives the same cards.
+
+#include "store/card_list.h"
+
+#include <cstdint>
+#include <string>
+
+namespace bench {
+
+class CardGenerator {
+public:
+    explicit CardGenerator(uint32_t seed = 12345) : state_(seed) {}
+
+    uint32_t next(uint32_t bound) {
+        state_ = state_ * 1664525u + 1013904223u;
+        return (state_ >> 8) % bound;
+    }
+
+    // A word of two to four syllables, capitalised like a German noun half of the time.
+    std::string germanWord() {
+        static const char* const syllables[] = {"haus",
+                                                "b\xE4",
+                                                "um",
+                                                "stra",
+                                                "\xDF"
+                                                "e",
+                                                "k\xF6",
+                                                "nig",
+                                                "sch\xF6",
+                                                "gr\xFC",
+                                                "ten",
+                                                "fl",
+                                                "ie",
+                                                "ger",
+                                                "wel",
+                                                "t\xFC",
+                                                "re",
+                                                "m\xE4",
+                                                "dchen",
+                                                "ber",
+                                                "lin",
+                                                "sp",
+                                                "\xE4t",
+                                                "ei",
+                                                "n\xE4",
+                                                "chst",
+                                                "bl",
+                                                "au",
+                                                "fen",
+                                                "st"};
+        std::string word;
+        int count = 2 + static_cast<int>(next(3));
+        for (int i = 0; i < count; ++i)
+            word += syllables[next(sizeof syllables / sizeof *syllables)];
+        if (next(2) == 0 && word[0] >= 'a' && word[0] <= 'z')
+            word[0] = static_cast<char>(word[0] - 'a' + 'A');
+        return word;
+    }
+
+    std::string englishWord() {
+        static const char* const parts[] = {"ho", "use", "tr",  "ee",   "ca",  "t",     "bo",
+                                            "ok", "wa",  "ter", "li",   "ght", "st",    "reet",
+                                            "ro", "om",  "ga",  "rden", "ca",  "fe\xE9"};
+        std::string word;
+        int count = 2 + static_cast<int>(next(2));
+        for (int i = 0; i < count; ++i)
+            word += parts[next(sizeof parts / sizeof *parts)];
+        return word;
+    }
+
+    std::string answer() {
+        std::string text = englishWord();
+        int meanings = 1 + static_cast<int>(next(3));
+        for (int i = 1; i < meanings; ++i) {
+            text += next(2) ? ", " : "; ";
+            text += englishWord();
+        }
+        return text;
+    }
+
+    std::string lesson() {
+        static const char* const lessons[] = {"House",   "Food", "Travel", "Verbs",     "Body",
+                                              "Weather", "L1",   "L2",     "Lektion 3", "-"};
+        return lessons[next(sizeof lessons / sizeof *lessons)];
+    }
+
+    std::string additionalInfo() {
+        switch (next(4)) {
+        case 0:
+            return std::string("plural: ").append(germanWord());
+        case 1:
+            return next(2) ? std::string("der, die ").append(germanWord()) : "das";
+        default:
+            return "-";
+        }
+    }
+
+    // Makes one card the program's way (makeCard) and appends it.
+    void addCard(CardList& list) {
+        std::string question = germanWord();
+        if (next(4) == 0) {
+            question += ' ';
+            question += germanWord();
+        }
+        Card* card = makeCard();
+        assignText(card->question, question);
+        assignText(card->answer, answer());
+        assignText(card->lesson, lesson());
+        assignText(card->additionalInfo, additionalInfo());
+        card->level = static_cast<int32_t>(next(10));
+        appendCard(list, card);
+    }
+
+private:
+    uint32_t state_;
+};
+
+// Appends count generated cards to the list; each gets its level (0-9) and the next id.
+inline void generateCards(CardList& list, int count, uint32_t seed = 12345) {
+    CardGenerator generator(seed);
+    for (int i = 0; i < count; ++i)
+        generator.addCard(list);
+}
+
+// A plain text file of count lines "question TAB answer" with CR LF, as the import reads it.
+inline std::string generateTextFile(int count, uint32_t seed = 12345) {
+    CardGenerator generator(seed);
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += generator.germanWord() + '\t' + generator.answer() + "\r\n";
+    return text;
+}
+
+} // namespace bench
