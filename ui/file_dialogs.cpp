@@ -15,14 +15,6 @@ FileDialogHandler& fileDialogHandler() {
     return handler;
 }
 
-QString filterLine(const FileFilter& filter) {
-    // Qt reads the patterns from the parentheses; a description that shows other patterns
-    // ("Zelkora-File") gets the real ones added.
-    if (filter.description.contains(QLatin1Char('(')))
-        return filter.description;
-    return filter.description + QStringLiteral(" (") + filter.pattern + QLatin1Char(')');
-}
-
 FileDialogResult runRealDialog(const FileDialogRequest& request) {
     QFileDialog dialog(dialogParent(), request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -60,6 +52,18 @@ FileDialogRequest makeRequest(bool save, const QString& title,
 }
 
 } // namespace
+
+// "Zelkora Files (*.ZLK)" with "*.zlk" becomes "Zelkora Files (*.zlk *.ZLK)": names on Linux are
+// case-sensitive, and files from Windows often carry the extension in capitals.
+QString filterLine(const FileFilter& filter) {
+    QString description = filter.description;
+    qsizetype open = description.lastIndexOf(QLatin1Char('('));
+    if (open > 0 && description.endsWith(QLatin1Char(')')))
+        description = description.left(open).trimmed();
+    QStringList patterns{filter.pattern, filter.pattern.toUpper()};
+    patterns.removeDuplicates();
+    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
 
 FileDialogResult finishChosenPath(const FileDialogRequest& request, const QString& chosen) {
     const FileDialogResult failed{FileDialogStatus::Failed, {}};

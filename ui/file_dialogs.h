@@ -44,6 +44,9 @@ FileDialogResult getSaveFileName(const QString& title, const std::vector<FileFil
 using FileDialogHandler = std::function<FileDialogResult(const FileDialogRequest&)>;
 FileDialogHandler setFileDialogHandler(FileDialogHandler handler);
 
+// The filter as the Qt dialog takes it: "Zelkora Files (*.zlk *.ZLK)".
+QString filterLine(const FileFilter& filter);
+
 // What a chosen path becomes: the default extension appended when it has none, Failed when
 // unusable.
 FileDialogResult finishChosenPath(const FileDialogRequest& request, const QString& chosen);

@@ -191,3 +191,9 @@ TEST(Tone, withoutASoundDeviceNothingIsPrinted) {
     ui::setToneRecorder(silent);
     EXPECT_EQ(printed, "");
 }
+
+TEST(FileDialogSeam, filtersMatchBothCasesOfTheExtension) {
+    EXPECT_EQ(ui::filterLine({"Zelkora Files (*.ZLK)", "*.zlk"}), "Zelkora Files (*.zlk *.ZLK)");
+    EXPECT_EQ(ui::filterLine({"text file", "*.txt"}), "text file (*.txt *.TXT)");
+    EXPECT_EQ(ui::filterLine({"All", "*"}), "All (*)");
+}
