@@ -1,6 +1,6 @@
 #include "cards/entry_update.h"
 #include "resources/command_ids.h"
-#include "tests/cards/fake_host.h"
+#include "tests/support/qt_fake_main_window_host.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ struct ExamState {
     bool operator==(const ExamState&) const = default;
 };
 
-ExamState examState(const FakeHost& host) {
+ExamState examState(const FakeMainWindowHost& host) {
     return {host.isCommandEnabled(cmd::ExamInOrder) && host.isButtonEnabled(ctl::InOrderButton),
             host.isCommandEnabled(cmd::ExamRandom) && host.isButtonEnabled(ctl::RandomButton),
             host.isCommandEnabled(cmd::SystematicExam) &&
@@ -21,7 +21,11 @@ ExamState examState(const FakeHost& host) {
 }
 
 TEST(EntryUpdate, examinationsBecomeAvailableAtOneFourAndElevenCards) {
-    FakeHost host;
+    FakeMainWindowHost host;
+    for (int command : {cmd::ExamInOrder, cmd::ExamRandom, cmd::SystematicExam})
+        host.setCommandEnabled(command, false);
+    for (int button : {ctl::InOrderButton, ctl::RandomButton, ctl::SystematicButton})
+        host.setButtonEnabled(button, false);
     std::vector<ExamState> states;
     for (int count = 1; count <= 12; ++count) {
         updateMainWindowAfterEntry(host, count, nullptr);
@@ -38,13 +42,17 @@ TEST(EntryUpdate, examinationsBecomeAvailableAtOneFourAndElevenCards) {
 }
 
 TEST(EntryUpdate, enablesFileAndCardCommandsButNeverOneWhoseWindowIsOpen) {
-    FakeHost host;
+    FakeMainWindowHost host;
+    for (int command : {cmd::ExamRandom, cmd::Overview, cmd::Statistics})
+        host.setCommandEnabled(command, false);
+    host.setButtonEnabled(ctl::OverviewButton, false);
+    host.setButtonEnabled(ctl::RandomButton, false);
     std::set<int> open = {cmd::ExamRandom, cmd::Overview, cmd::Statistics};
     updateMainWindowAfterEntry(host, 20, [&](int command) { return open.count(command) != 0; });
-    for (int command : {cmd::CloseList, cmd::SaveList, cmd::SaveListAs, cmd::ExportCards,
-                        cmd::ExportQuestions, cmd::ExportAnswers, cmd::Print, cmd::Sort,
-                        cmd::ExchangeQA, cmd::ModifyCards, cmd::ChooseLesson, cmd::ChooseLevel,
-                        cmd::ExamInOrder, cmd::SystematicExam})
+    for (int command :
+         {cmd::CloseList, cmd::SaveList, cmd::SaveListAs, cmd::ExportCards, cmd::ExportQuestions,
+          cmd::ExportAnswers, cmd::Print, cmd::Sort, cmd::ExchangeQA, cmd::ModifyCards,
+          cmd::ChooseLesson, cmd::ChooseLevel, cmd::ExamInOrder, cmd::SystematicExam})
         EXPECT_TRUE(host.isCommandEnabled(command)) << command;
     EXPECT_TRUE(host.isButtonEnabled(ctl::ExchangeButton));
     for (int command : open)

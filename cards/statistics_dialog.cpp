@@ -1,0 +1,141 @@
+#include "cards/statistics_dialog.h"
+
+#include "cards/card_control_ids.h"
+#include "cards/statistics_chart_widget.h"
+#include "resources/command_ids.h"
+#include "store/card_store.h"
+#include "store/clock.h"
+#include "store/preferences.h"
+#include "store/program_state.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CardWindow* StatisticsDialog::current_ = nullptr;
+
+namespace {
+
+// The ten figures in their places: the left column, then the right one.
+constexpr const char* kFigureLabels[10] = {
+    "Number of cards:",       "Known Cards:",           "Wrong Cards:", "averagely asked:",
+    "total asked:",           "time per card:",         "time total:",  "% wrong:",
+    "Wrong answers/answers:", "remaining examinations:"};
+
+std::string figureOf(const StatisticsFigures& s, int place) {
+    switch (place) {
+    case 0:
+        return formatFigure(s.numberOfCards);
+    case 1:
+        return formatFigure(s.knownCards);
+    case 2:
+        return formatFigure(s.wrongCards);
+    case 3:
+        return formatFigure(s.averagelyAsked);
+    case 4:
+        return formatFigure(s.totalAsked);
+    case 5:
+        return formatFigure(s.timePerCard);
+    case 6:
+        return formatFigure(s.timeTotal);
+    case 7:
+        return formatFigure(s.percentWrong);
+    case 8:
+        return formatFigure(s.wrongPerAnswers);
+    default:
+        return formatFigure(s.remainingExaminations);
+    }
+}
+
+QLabel* caption(QWidget* parent, const char* text, int x, int y) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->move(x, y);
+    return label;
+}
+
+} // namespace
+
+StatisticsFigures currentStatistics() {
+    return computeStatistics(mainList, knownList, wrongList, preferences.knownThreshold,
+                             listStartTime, clockMillis());
+}
+
+StatisticsDialog* StatisticsDialog::openWindow() {
+    if (StatisticsDialog* open = instance()) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto* dialog = new StatisticsDialog();
+    dialog->show();
+    return dialog;
+}
+
+StatisticsDialog::StatisticsDialog() : CardWindow({{cmd::Statistics, 0}}, &current_) {
+    setWindowTitle(QStringLiteral("Statistics"));
+    buildControls();
+    refresh();
+}
+
+void StatisticsDialog::buildControls() {
+    chart_ = new StatisticsChart(this);
+    chart_->setObjectName(QString::number(cardctl::Charts));
+    chart_->onCounted([this](const StatisticsFigures& figures) { showFigures(figures); });
+    caption(chart_, "Cards on level 0,1,2,3,4,5,6,7 and more. Known cards included.", 8, 6);
+    caption(chart_,
+            "Learning success: improvement of the level of your cards of -3, -2, -1, 0, 1, 2, 3, "
+            "4 and more.",
+            8, 107);
+
+    auto* figures = new QGridLayout;
+    for (int place = 0; place < 10; ++place) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QString::number(cardctl::FirstFigure + place));
+        field->setReadOnly(true);
+        field->setAlignment(Qt::AlignRight);
+        fields_[static_cast<std::size_t>(place)] = field;
+        const int row = place % 5;
+        const int column = place < 5 ? 0 : 2;
+        figures->addWidget(new QLabel(QString::fromUtf8(kFigureLabels[place]), this), row, column);
+        figures->addWidget(field, row, column + 1);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QString::number(cardctl::Ok));
+    ok->setDefault(true);
+    auto* refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
+    refreshButton->setObjectName(QString::number(cardctl::Refresh));
+    refreshButton->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    connect(refreshButton, &QPushButton::clicked, this, &StatisticsDialog::refresh);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(refreshButton);
+    buttons->addStretch();
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(chart_, 0, 0);
+    grid->addLayout(buttons, 0, 1);
+    grid->addLayout(figures, 1, 0, 1, 2);
+}
+
+void StatisticsDialog::refresh() {
+    showFigures(currentStatistics());
+    chart_->update();
+}
+
+void StatisticsDialog::showFigures(const StatisticsFigures& figures) {
+    if (anyShown_ && figures == shown_)
+        return;
+    shown_ = figures;
+    anyShown_ = true;
+    for (int place = 0; place < 10; ++place)
+        fields_[static_cast<std::size_t>(place)]->setText(
+            QString::fromStdString(figureOf(figures, place)));
+}
+
+QString StatisticsDialog::figureText(int place) const {
+    return fields_[static_cast<std::size_t>(place)]->text();
+}
