@@ -1,0 +1,99 @@
+#include "listfile/list_writer.h"
+#include "listfile_fixture.h"
+
+#include <QString>
+
+#include <sstream>
+
+namespace {
+
+// The card data of the bundled sample list, kept as UTF-8 text in tests/data. Cards at level 5
+// or above are known cards.
+struct SampleCard {
+    std::string question, answer, lesson, additionalInfo;
+    int32_t level;
+};
+
+std::string toWindows1252(const std::string& utf8) {
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    for (QChar c : text)
+        EXPECT_LE(c.unicode(), 0xFF) << utf8; // umlauts and sharp s have the same code here
+    return text.toLatin1().toStdString();
+}
+
+std::vector<SampleCard> sampleCards() {
+    std::ifstream in(testData("english-german-cards.tsv"));
+    std::vector<SampleCard> cards;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(toWindows1252(line));
+        SampleCard card;
+        std::string level;
+        std::getline(fields, card.question, '\t');
+        std::getline(fields, card.answer, '\t');
+        std::getline(fields, card.lesson, '\t');
+        std::getline(fields, card.additionalInfo, '\t');
+        std::getline(fields, level);
+        card.level = std::stoi(level);
+        cards.push_back(card);
+    }
+    return cards;
+}
+
+FontDescription sampleFont(int32_t weight) {
+    FontDescription font = exampleFont(weight);
+    font.height = -16;
+    return font;
+}
+
+fs::path samplePath() {
+    return testData("../../samples/english-german.zlk");
+}
+
+using SampleListTest = ListFileTest;
+
+// Writes the sample list with the program's own writer. Runs only when asked:
+// ZELKORA_REGENERATE_SAMPLE=1 ctest -R listfile
+TEST_F(SampleListTest, regenerateWhenAsked) {
+    if (!std::getenv("ZELKORA_REGENERATE_SAMPLE"))
+        GTEST_SKIP() << "set ZELKORA_REGENERATE_SAMPLE=1 to write the sample list";
+    for (const SampleCard& c : sampleCards()) {
+        Card* card = makeCard();
+        assignText(card->question, c.question);
+        assignText(card->answer, c.answer);
+        assignText(card->lesson, c.lesson);
+        assignText(card->additionalInfo, c.additionalInfo);
+        card->level = c.level;
+        appendCard(c.level >= 5 ? knownList : mainList, card);
+    }
+    FileInfo info;
+    writeListFile(mainList, samplePath().string(), info, sampleFont(700), sampleFont(400));
+    ASSERT_EQ(info.status, 0);
+    fs::remove("font_debug_file");
+}
+
+TEST_F(SampleListTest, sampleOpensWithItsCardsAndFonts) {
+    FileInfo info;
+    readListFile(mainList, samplePath().string(), info, recordFonts());
+    ASSERT_EQ(info.status, 0);
+    EXPECT_EQ(info.formatName, "zelk v 2.0");
+    std::vector<CardText> expectedMain, expectedKnown;
+    int32_t id = 0;
+    for (const SampleCard& c : sampleCards())
+        (c.level >= 5 ? expectedKnown : expectedMain)
+            .push_back({c.question, c.answer, c.lesson, c.additionalInfo, c.level, id++});
+    EXPECT_GE(expectedMain.size() + expectedKnown.size(), 60u);
+    EXPECT_EQ(info.mainCount, static_cast<int>(expectedMain.size()));
+    EXPECT_EQ(info.knownCount, static_cast<int>(expectedKnown.size()));
+    EXPECT_EQ(cardsOf(mainList), expectedMain);
+    EXPECT_EQ(cardsOf(knownList), expectedKnown);
+    EXPECT_EQ(restoredFonts, (std::vector<FontDescription>{sampleFont(700), sampleFont(400)}));
+    EXPECT_NE(fileBytes(samplePath())
+                  .find("Stra\xDF"
+                        "e\tTravel"),
+              std::string::npos);
+}
+
+} // namespace
