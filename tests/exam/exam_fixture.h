@@ -4,38 +4,16 @@
 #include "exam/levels.h"
 #include "exam/open_exams.h"
 #include "exam/random_number.h"
+#include "resources/command_ids.h"
 #include "store/card_store.h"
 #include "store/preferences.h"
 #include "tests/support/notice_recorder.h"
-#include "ui/main_window_host.h"
+#include "tests/support/qt_fake_main_window_host.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
-
-// Stands in for the main window: remembers the state of every command and button.
-class FakeHost : public ui::MainWindowHost {
-public:
-    QWidget* window() override { return nullptr; }
-    void setCommandEnabled(int commandId, bool enabled) override { commands[commandId] = enabled; }
-    bool isCommandEnabled(int commandId) const override {
-        auto it = commands.find(commandId);
-        return it != commands.end() && it->second;
-    }
-    void setButtonEnabled(int controlId, bool enabled) override { buttons[controlId] = enabled; }
-    void updateCounters() override { ++counterUpdates; }
-
-    bool buttonEnabled(int controlId) const {
-        auto it = buttons.find(controlId);
-        return it != buttons.end() && it->second;
-    }
-
-    std::map<int, bool> commands;
-    std::map<int, bool> buttons;
-    int counterUpdates = 0;
-};
 
 // Every examination test starts from the state of program start with a known random sequence,
 // a fake main window and a known-card offer that answers what the test presets.
@@ -48,7 +26,11 @@ protected:
         recentPicks = RecentPicks{};
         inKnownWordsExam = 0;
         seedRandomNumber(1);
-        ui::setMainWindowHost(&host);
+        // The menu as it stands with a list open: what the examinations enable is still grayed.
+        for (int id : {cmd::ExamWrongWords, cmd::ExamKnownWords, cmd::LessonInOrder,
+                       cmd::LessonRandom, cmd::LessonSystematic, cmd::LevelInOrder})
+            host.setCommandEnabled(id, false);
+        host.setButtonEnabled(ctl::WrongWordsButton, false);
         setKnownCardOffer([this](Card& card) {
             offered.push_back(&card);
             return knownChoice;
@@ -56,7 +38,6 @@ protected:
     }
     void TearDown() override {
         setKnownCardOffer(nullptr);
-        ui::setMainWindowHost(nullptr);
         resetOpenExams();
         resetCardStore();
         resetPreferences();
@@ -67,13 +48,18 @@ protected:
         std::vector<Card*> added;
         for (int i = 0; i < count; ++i) {
             std::string n = std::to_string(i);
-            addCard(list, "q" + n, "a" + n, lesson, "info" + n);
-            added.push_back(findCardById(list, nextCardId - 1));
+            Card* card = makeCard();
+            assignText(card->question, "q" + n);
+            assignText(card->answer, "a" + n);
+            assignText(card->lesson, lesson);
+            assignText(card->additionalInfo, "info" + n);
+            appendCard(list, card);
+            added.push_back(card);
         }
         return added;
     }
 
-    FakeHost host;
+    FakeMainWindowHost host;
     NoticeRecorder notices;
     KnownCardChoice knownChoice = KnownCardChoice::KeepIt;
     std::vector<Card*> offered;

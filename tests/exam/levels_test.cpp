@@ -28,11 +28,11 @@ TEST_F(Levels, firstWrongAnswerCollectsTheCardOnceAndEnablesTheWrongWords) {
     std::vector<Card*> cards = addCards(mainList, 2);
     answerWrong(cards[0], 1);
     EXPECT_TRUE(host.isCommandEnabled(cmd::ExamWrongWords));
-    EXPECT_TRUE(host.buttonEnabled(ctl::WrongWordsButton));
-    host.commands.clear();
+    EXPECT_TRUE(host.isButtonEnabled(ctl::WrongWordsButton));
+    host.setCommandEnabled(cmd::ExamWrongWords, false); // as its examination would
     answerWrong(cards[0], 2);
     EXPECT_EQ(countCards(wrongList), 1);
-    EXPECT_TRUE(host.commands.empty()); // nothing new to enable
+    EXPECT_FALSE(host.isCommandEnabled(cmd::ExamWrongWords)); // not in the list anew
     answerWrong(cards[1], 3);
     EXPECT_EQ(countCards(wrongList), 2);
     EXPECT_EQ(host.counterUpdates, 0);

@@ -1,0 +1,114 @@
+#include "exam/answer_check_dialog.h"
+
+#include "store/card_store.h"
+#include "store/notices.h"
+#include "ui/field_exchange.h"
+#include "ui/font_edit.h"
+#include "ui/text_codec.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTooLongToAddText = 223;
+constexpr int kCheckCharacterHeight = 12;
+constexpr int kHighestLevel = 128;
+
+QLineEdit* readOnly(QLineEdit* field, int id, const QString& text) {
+    field->setObjectName(QString::number(id));
+    field->setReadOnly(true);
+    field->setText(text);
+    return field;
+}
+
+QPushButton* button(QHBoxLayout* row, const char* text, int id) {
+    auto* b = new QPushButton(QString::fromLatin1(text));
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);
+    row->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+AnswerCheckDialog::AnswerCheckDialog(QWidget* parent, Card& card, std::string typed,
+                                     const FontDescription& questionFontSource,
+                                     const FontDescription& answerFontSource)
+    : QDialog(parent), card_(card), typed_(std::move(typed)) {
+    setWindowTitle(QStringLiteral("Is your answer right?"));
+    buildControls(questionFontSource, answerFontSource);
+}
+
+void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
+                                      const FontDescription& answerFontSource) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral(
+        "Your answer and the answer in the database differ. Are both answers right?")));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Card Number (ID)"),
+                 readOnly(new QLineEdit, 1008, QString::number(card_.id)));
+    levelField_ = readOnly(new QLineEdit, 1012, QString::number(card_.level));
+    form->addRow(QStringLiteral("Level"), levelField_);
+    auto fontField = [&](int id, const FontDescription& source, std::string_view text) {
+        auto* field = new FontEdit;
+        field->setFontFrom(source, kCheckCharacterHeight, 0);
+        field->setTextBytes(text);
+        return readOnly(field, id, field->text());
+    };
+    form->addRow(QStringLiteral("Question"), fontField(1005, questionFontSource, card_.question));
+    form->addRow(QStringLiteral("Your Answer"), fontField(1006, answerFontSource, typed_));
+    form->addRow(QStringLiteral("Answer in the Database"),
+                 fontField(1007, answerFontSource, card_.answer));
+    form->addRow(QStringLiteral("Lesson"),
+                 readOnly(new QLineEdit, 1004, ui::fromCp1252(card_.lesson)));
+    layout->addLayout(form);
+
+    auto* row = new QHBoxLayout;
+    QPushButton* no = button(row, "No", 2);
+    QPushButton* yes = button(row, "Yes", 3);
+    QPushButton* add = button(row, "Yes, add my answer", 2000);
+    QPushButton* replace = button(row, "Yes, replace answer", 2001);
+    layout->addLayout(row);
+    no->setDefault(true);
+    no->setFocus();
+
+    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+    connect(yes, &QPushButton::clicked, this, &AnswerCheckDialog::acceptIfValid);
+    connect(add, &QPushButton::clicked, this, &AnswerCheckDialog::addMyAnswer);
+    connect(replace, &QPushButton::clicked, this, &AnswerCheckDialog::replaceAnswer);
+    setMinimumWidth(460);
+}
+
+void AnswerCheckDialog::addMyAnswer() {
+    std::string joined = std::string(card_.answer) + ", " + typed_;
+    if (joined.size() >= kJoinedAnswerLimit) {
+        showError(kTooLongToAddText);
+    } else {
+        assignText(card_.answer, joined);
+        modifiedFlag = 1;
+    }
+    acceptIfValid();
+}
+
+void AnswerCheckDialog::replaceAnswer() {
+    assignText(card_.answer, typed_);
+    modifiedFlag = 1;
+    acceptIfValid();
+}
+
+// The level shows the card's own level and cannot be typed into; a level the card already has
+// is never refused, or a card on level -1 or above 128 could not be counted right at all.
+void AnswerCheckDialog::acceptIfValid() {
+    if (levelField_->text() != QString::number(card_.level)) {
+        int level = 0;
+        if (!ui::readIntField(levelField_, 0, kHighestLevel, level))
+            return;
+    }
+    accept();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "exam/exam_session.h"
+#include "store/window_registry.h"
+
+#include <QDialog>
+
+#include <string>
+
+class FontEdit;
+class QLineEdit;
+class QPushButton;
+
+// The examination window shared by the nine kinds: one card at a time, the typed answer judged
+// at OK, the next card picked by the kind. Modeless; while it is open its command is grayed and
+// its button disabled. Close, Escape, the close box, the end of the list and Close List all end
+// in one teardown that gives them back.
+class ExamDialog : public QDialog, public RegisteredWindow {
+    Q_OBJECT
+public:
+    // Makes the examination of the kind and shows its first card. Returns nullptr when it ended
+    // at once (no first card, or refused for too few cards).
+    static ExamDialog* open(ExamKind kind);
+
+    ~ExamDialog() override;
+
+    void destroyWindow() override;
+    void reject() override;
+
+    // OK: judges the answer and shows the following card.
+    void nextCard();
+    // Shows the current card, or ends the examination with "You reached the end of the list."
+    void presentCard();
+
+    const ExamSession& session() const { return session_; }
+    const std::string& answerText() const { return answerText_; }
+
+protected:
+    explicit ExamDialog(ExamKind kind);
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    // Reads the typed answer, judges it and, when it differs, asks the user; true for right.
+    bool evaluateAnswer(Card& card);
+    void editCard();
+    void finish();
+    void teardown(bool giveCommandsBack);
+
+    ExamSession session_;
+    int commandId_;
+    int buttonId_;
+    bool tornDown_ = false;
+    std::string answerText_;
+    std::string questionText_;
+
+    FontEdit* questionField_ = nullptr;
+    FontEdit* answerField_ = nullptr;
+    QLineEdit* idField_ = nullptr;
+    QLineEdit* levelField_ = nullptr;
+    QLineEdit* infoField_ = nullptr;
+    QLineEdit* lessonField_ = nullptr;
+};

@@ -1,0 +1,40 @@
+#include "exam/known_card_dialog.h"
+
+#include "ui/dialog_parent.h"
+#include "ui/modal.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+KnownCardDialog::KnownCardDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Do you really know this word?"));
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QLabel(QStringLiteral(
+        "You have answered this word correctly as many times as specified in the Preferences "
+        "dialog. Do you want to keep it or do you want to put it into the list of known cards?"));
+    text->setWordWrap(true);
+    layout->addWidget(text);
+
+    auto* row = new QHBoxLayout;
+    auto* keep = new QPushButton(QStringLiteral("Keep It"));
+    keep->setObjectName(QStringLiteral("1"));
+    keep->setDefault(true);
+    auto* known = new QPushButton(QStringLiteral("Known Cards"));
+    known->setObjectName(QStringLiteral("2"));
+    known->setAutoDefault(false);
+    row->addWidget(keep);
+    row->addWidget(known);
+    layout->addLayout(row);
+
+    connect(keep, &QPushButton::clicked, this, &QDialog::accept);
+    connect(known, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(380);
+}
+
+KnownCardChoice askKnownCard(Card&) {
+    KnownCardDialog dialog(ui::dialogParent());
+    return ui::runModal(dialog) == ui::kResultOk ? KnownCardChoice::KeepIt
+                                                 : KnownCardChoice::KnownCards;
+}

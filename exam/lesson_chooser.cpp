@@ -1,0 +1,55 @@
+#include "exam/lesson_chooser.h"
+
+#include "exam/lesson_choice.h"
+#include "store/card_store.h"
+#include "ui/command_registry.h"
+#include "ui/text_codec.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNames()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(QStringLiteral("Choose a lesson..."));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral(
+        "Please choose a lesson:\n(Use Shift and Ctrl to select more than one lesson)")));
+
+    list_ = new QListWidget;
+    list_->setObjectName(QStringLiteral("1046"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const std::string& name : names_)
+        list_->addItem(ui::fromCp1252(name));
+    layout->addWidget(list_);
+
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("2"));
+    cancel->setAutoDefault(false);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+
+    connect(ok, &QPushButton::clicked, this, &LessonChooser::choose);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &LessonChooser::choose);
+    resize(260, 320);
+}
+
+void LessonChooser::choose() {
+    std::vector<std::string> chosen;
+    for (int row = 0; row < list_->count(); ++row)
+        if (list_->item(row)->isSelected())
+            chosen.push_back(names_[static_cast<std::size_t>(row)]);
+    if (chooseLessons(chosen) != LessonChoice::Chosen)
+        return;
+    ui::runCommand(lessonCommandFor(countCards(lessonList)));
+    accept();
+}

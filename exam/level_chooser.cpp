@@ -1,0 +1,42 @@
+#include "exam/level_chooser.h"
+
+#include "exam/level_choice.h"
+#include "ui/field_exchange.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+LevelChooser::LevelChooser(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Choose a level"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Please choose a level:")));
+    levelField_ = new QLineEdit(QString::number(chosenLevel_));
+    levelField_->setObjectName(QStringLiteral("1012"));
+    layout->addWidget(levelField_);
+
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("2"));
+    cancel->setAutoDefault(false);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+
+    connect(ok, &QPushButton::clicked, this, &LevelChooser::choose);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    levelField_->selectAll();
+    levelField_->setFocus();
+}
+
+void LevelChooser::choose() {
+    if (!ui::readIntField(levelField_, 0, kHighestLevelChoice, chosenLevel_))
+        return;
+    if (chooseLevel(chosenLevel_) == LevelChoice::Chosen)
+        accept();
+}
