@@ -79,13 +79,13 @@ TEST_F(ListLayoutTest, rowShowsEachColumnInItsFontAndPlace) {
     ASSERT_EQ(pages.size(), 1u);
     const auto& page = pages[0];
     ASSERT_EQ(page.texts.size(), 6u);
-    EXPECT_EQ(page.textAt(100, 350)->text, "q-house");
-    EXPECT_EQ(page.textAt(100, 350)->face, "Q face");
-    EXPECT_EQ(page.textAt(2000, 350)->text, "das Haus");
-    EXPECT_EQ(page.textAt(2000, 350)->face, "A face");
-    EXPECT_EQ(page.textAt(4000, 350)->text, "L");
-    EXPECT_EQ(page.textAt(4000, 350)->face, "P face");
-    EXPECT_EQ(page.textAt(100, 470)->text, "q-next");
+    EXPECT_EQ(page.textAt(100, 350), "q-house");
+    EXPECT_EQ(page.faceAt(100, 350), "Q face");
+    EXPECT_EQ(page.textAt(2000, 350), "das Haus");
+    EXPECT_EQ(page.faceAt(2000, 350), "A face");
+    EXPECT_EQ(page.textAt(4000, 350), "L");
+    EXPECT_EQ(page.faceAt(4000, 350), "P face");
+    EXPECT_EQ(page.textAt(100, 470), "q-next");
     // Every font was made at its default height and keeps it afterwards.
     for (const auto& t : page.texts)
         EXPECT_EQ(t.fontHeight, 0);
@@ -101,8 +101,8 @@ TEST_F(ListLayoutTest, threeLineAnswerMakesTheRowThreeLinesHigh) {
     ASSERT_TRUE(printListDocument(device, cards.all()));
     auto pages = device.allPages();
     const auto& page = pages.at(0);
-    EXPECT_EQ(page.textAt(2000, 590)->text, " cccccccccc");
-    EXPECT_EQ(page.textAt(100, 710)->text, "q2");
+    EXPECT_EQ(page.textAt(2000, 590), " cccccccccc");
+    EXPECT_EQ(page.textAt(100, 710), "q2");
 }
 
 TEST_F(ListLayoutTest, rowThatWouldRunBelowThePageMovesToTheNext) {
@@ -114,7 +114,7 @@ TEST_F(ListLayoutTest, rowThatWouldRunBelowThePageMovesToTheNext) {
     EXPECT_EQ(rowTops(device), (std::vector<std::vector<int>>{{350, 470, 590}, {350, 710}}));
     auto pages = device.allPages();
     const auto& second = pages.at(1);
-    EXPECT_EQ(second.textAt(2000, 590)->text, " cccccccccc");
+    EXPECT_EQ(second.textAt(2000, 590), " cccccccccc");
     // Nothing on any page reaches the printable height.
     for (const auto& page : pages)
         for (const auto& t : page.texts)

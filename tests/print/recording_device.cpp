@@ -1,10 +1,20 @@
 #include "tests/print/recording_device.h"
 
-const RecordingDevice::Text* RecordingDevice::Page::textAt(int x, int y) const {
+const RecordingDevice::Text* RecordingDevice::Page::findText(int x, int y) const {
     for (const Text& t : texts)
         if (t.x == x && t.y == y)
             return &t;
     return nullptr;
+}
+
+std::string RecordingDevice::Page::textAt(int x, int y) const {
+    const Text* found = findText(x, y);
+    return found ? found->text : "(nothing)";
+}
+
+std::string RecordingDevice::Page::faceAt(int x, int y) const {
+    const Text* found = findText(x, y);
+    return found ? found->face : "(nothing)";
 }
 
 std::vector<RecordingDevice::Page> RecordingDevice::allPages() const {

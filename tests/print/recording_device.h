@@ -25,8 +25,10 @@ public:
         std::vector<Text> texts;
         std::vector<Line> lines;
         bool ended = false;
-        // The first text drawn at (x, y), or nullptr.
-        const Text* textAt(int x, int y) const;
+        // The first text drawn at (x, y), or "(nothing)".
+        std::string textAt(int x, int y) const;
+        std::string faceAt(int x, int y) const;
+        const Text* findText(int x, int y) const;
     };
     struct Document {
         std::string name;
