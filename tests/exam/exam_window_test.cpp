@@ -1,0 +1,214 @@
+#include "exam/answer_check_dialog.h"
+#include "exam/exam_kinds.h"
+#include "tests/exam/exam_window_fixture.h"
+
+namespace {
+
+class ExamWindow : public ExamWindowTest {};
+
+TEST_F(ExamWindow, wholeShortExaminationThroughTheWindow) {
+    std::vector<Card*> cards = addCards(mainList, 4);
+    ASSERT_TRUE(ui::runCommand(cmd::ExamInOrder));
+    ExamDialog* exam = onlyExam();
+    ASSERT_NE(exam, nullptr);
+    EXPECT_STREQ(exam->metaObject()->className(), "ExamInOrder");
+    EXPECT_EQ(exam->windowTitle(), "Examination in order");
+    EXPECT_FALSE(host.isCommandEnabled(cmd::ExamInOrder));
+    EXPECT_FALSE(host.isButtonEnabled(ctl::InOrderButton));
+    EXPECT_EQ(control<FontEdit>(exam, 1005)->text(), "q0");
+    EXPECT_EQ(control(exam, 1004)->text(), QString::number(cards[0]->id));
+
+    answer(exam, "a0"); // right: no tone, no dialog
+    EXPECT_TRUE(tones.tones.empty());
+    EXPECT_EQ(cards[0]->level, 1);
+    EXPECT_EQ(control<FontEdit>(exam, 1005)->text(), "q1");
+    EXPECT_TRUE(control<FontEdit>(exam, 1006)->text().isEmpty());
+
+    modal.queuePress(3); // "Yes": counted right
+    answer(exam, "other");
+    EXPECT_EQ(tones.tones, (std::vector<std::pair<int, int>>{{440, 50}}));
+    EXPECT_EQ(cards[1]->level, 1);
+    EXPECT_EQ(exam->answerText(), "other");
+
+    modal.queuePress(2); // "No": counted wrong
+    answer(exam, "nothing");
+    EXPECT_EQ(cards[2]->wrongCount, 1);
+    EXPECT_TRUE(host.isCommandEnabled(cmd::ExamWrongWords));
+    EXPECT_TRUE(host.isButtonEnabled(ctl::WrongWordsButton));
+
+    answer(exam, "a3");
+    EXPECT_EQ(modal.shown, (std::vector<QString>{"AnswerCheckDialog", "AnswerCheckDialog"}));
+    EXPECT_EQ(notices.texts(), (std::vector<std::string>{"You reached the end of the list."}));
+    EXPECT_TRUE(openExams().empty());
+    EXPECT_TRUE(host.isCommandEnabled(cmd::ExamInOrder));
+    EXPECT_TRUE(host.isButtonEnabled(ctl::InOrderButton));
+    EXPECT_EQ(registeredWindowCount(), 0);
+}
+
+TEST_F(ExamWindow, everyWayOfClosingGivesTheCommandBack) {
+    addCards(mainList, 12);
+    auto closers = std::vector<std::function<void(ExamDialog*)>>{
+        [](ExamDialog* d) { control<QPushButton>(d, 4)->click(); },
+        [](ExamDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
+        [](ExamDialog* d) { d->close(); },
+        [](ExamDialog*) { closeAllWindows(); },
+    };
+    for (std::size_t i = 0; i < closers.size(); ++i) {
+        SCOPED_TRACE(i);
+        ui::runCommand(cmd::SystematicExam);
+        ExamDialog* exam = onlyExam();
+        ASSERT_NE(exam, nullptr);
+        EXPECT_FALSE(host.isCommandEnabled(cmd::SystematicExam));
+        EXPECT_FALSE(host.isButtonEnabled(ctl::SystematicButton));
+        closers[i](exam);
+        flushDeletes();
+        EXPECT_TRUE(host.window()->findChildren<ExamDialog*>().empty());
+        EXPECT_EQ(registeredWindowCount(), 0);
+        if (i < 3) { // Close List sets the whole menu itself
+            EXPECT_TRUE(host.isCommandEnabled(cmd::SystematicExam));
+            EXPECT_TRUE(host.isButtonEnabled(ctl::SystematicButton));
+        }
+        EXPECT_FALSE(examIsOpen(cmd::SystematicExam));
+    }
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(ExamWindow, refusalsAtTheStart) {
+    addCards(mainList, 3);
+    ui::runCommand(cmd::SystematicExam);
+    ui::runCommand(cmd::ExamRandom);
+    ui::runCommand(cmd::ExamWrongWords);
+    std::vector<std::string> texts = notices.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].rfind("The systematic examination has been written", 0), 0u);
+    EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.end()),
+              (std::vector<std::string>{"Too few words for a random examination",
+                                        "You reached the end of the list.",
+                                        "You reached the end of the list."}));
+    flushDeletes();
+    EXPECT_TRUE(host.window()->findChildren<ExamDialog*>().empty());
+    EXPECT_TRUE(host.isCommandEnabled(cmd::SystematicExam));
+    EXPECT_TRUE(host.isCommandEnabled(cmd::ExamRandom));
+}
+
+TEST_F(ExamWindow, additionalInformationOnlyWhenWished) {
+    addCards(mainList, 4);
+    ui::runCommand(cmd::ExamInOrder);
+    EXPECT_TRUE(control(onlyExam(), 1007)->text().isEmpty());
+    closeAllWindows();
+    preferences.showAdditionalInfo = 1;
+    ui::runCommand(cmd::ExamInOrder);
+    EXPECT_EQ(control(onlyExam(), 1007)->text(), "info0");
+}
+
+TEST_F(ExamWindow, editCardShowsTheCardOnDisplay) {
+    std::vector<Card*> cards = addCards(mainList, 4);
+    Card* shown = nullptr;
+    ui::setShowCardHandler([&](Card* c) { shown = c; });
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+    answer(exam, "a0");
+    control<QPushButton>(exam, 1009)->click();
+    EXPECT_EQ(shown, cards[1]);
+}
+
+TEST_F(ExamWindow, knownCardDialogAtTheThreshold) {
+    preferences.knownThreshold = 1;
+    std::vector<Card*> cards = addCards(mainList, 5);
+    host.setCommandEnabled(cmd::ExamKnownWords, false);
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+
+    modal.queuePress(1); // Keep It
+    answer(exam, "a0");
+    EXPECT_EQ(cards[0]->level, -1);
+    EXPECT_EQ(countCards(knownList), 0);
+
+    modal.queue([](QDialog& d) { // the close box: Known Cards
+        d.close();
+        return ui::mappedResult(d.result());
+    });
+    answer(exam, "a1");
+    EXPECT_EQ(findCardById(knownList, cards[1]->id), cards[1]);
+    EXPECT_EQ(mainList.slot(1), nullptr);
+    EXPECT_TRUE(host.isCommandEnabled(cmd::ExamKnownWords));
+    EXPECT_EQ(host.counterUpdates, 1);
+    EXPECT_EQ(control<FontEdit>(exam, 1005)->text(), "q2"); // goes on with the next slot
+    EXPECT_EQ(modal.shown, (std::vector<QString>{"KnownCardDialog", "KnownCardDialog"}));
+}
+
+TEST_F(ExamWindow, knownWordsExaminationSendsAWrongCardBack) {
+    std::vector<Card*> known = addCards(knownList, 2);
+    ui::runCommand(cmd::ExamKnownWords);
+    ExamDialog* exam = onlyExam();
+    EXPECT_STREQ(exam->metaObject()->className(), "ExamKnownWords");
+    modal.queuePress(2);
+    answer(exam, "wrong");
+    EXPECT_EQ(mainList.slot(0), known[0]);
+    EXPECT_EQ(countCards(knownList), 1);
+    EXPECT_EQ(inKnownWordsExam, 0);
+}
+
+// The answer-check dialog on its own.
+class AnswerCheck : public ExamWindowTest {
+protected:
+    void SetUp() override {
+        ExamWindowTest::SetUp();
+        card = addCards(mainList, 1)[0];
+        assignText(card->answer, "house, home");
+    }
+    int run(const std::string& typed, std::function<int(QDialog&)> step) {
+        AnswerCheckDialog dialog(nullptr, *card, typed, questionFont, answerFont);
+        modal.queue(std::move(step));
+        return ui::runModal(dialog);
+    }
+    Card* card = nullptr;
+};
+
+TEST_F(AnswerCheck, showsBothAnswersAndEnterMeansNo) {
+    int result = run("dwelling", [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Is your answer right?");
+        EXPECT_EQ(control(&d, 1006)->text(), "dwelling");
+        EXPECT_EQ(control(&d, 1007)->text(), "house, home");
+        EXPECT_EQ(control<FontEdit>(&d, 1005)->fontDescription().height, -12);
+        QTest::keyClick(&d, Qt::Key_Return);
+        return d.isVisible() ? -1 : ui::mappedResult(d.result());
+    });
+    EXPECT_EQ(result, ui::kResultCancel);
+    EXPECT_STREQ(card->answer, "house, home");
+}
+
+TEST_F(AnswerCheck, addAndReplaceTheAnswer) {
+    EXPECT_EQ(run("dwelling", [](QDialog& d) { return ui::pressButton(d, 2000); }), ui::kResultOk);
+    EXPECT_STREQ(card->answer, "house, home, dwelling");
+
+    // 21 + 2 + 37 = 60 characters: too long, unchanged, still right.
+    EXPECT_EQ(run(std::string(37, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
+              ui::kResultOk);
+    EXPECT_STREQ(card->answer, "house, home, dwelling");
+    EXPECT_EQ(notices.texts(), (std::vector<std::string>{
+                                   "Sorry, your answer cannot be added because it is too long."}));
+    EXPECT_EQ(run(std::string(36, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
+              ui::kResultOk);
+    EXPECT_EQ(std::string(card->answer), "house, home, dwelling, " + std::string(36, 'x'));
+
+    EXPECT_EQ(run("abode", [](QDialog& d) { return ui::pressButton(d, 2001); }), ui::kResultOk);
+    EXPECT_STREQ(card->answer, "abode");
+}
+
+TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
+    card->level = 200; // out of 0-128, but the card's own: accepted
+    EXPECT_EQ(run("x", [](QDialog& d) { return ui::pressButton(d, 3); }), ui::kResultOk);
+    int result = run("x", [](QDialog& d) {
+        control(&d, 1012)->setText("129");
+        EXPECT_EQ(ui::pressButton(d, 2001), -1); // stays open
+        control(&d, 1012)->setText("128");
+        return ui::pressButton(d, 3);
+    });
+    EXPECT_EQ(result, ui::kResultOk);
+    EXPECT_STREQ(card->answer, "x"); // the replaced answer stays
+    EXPECT_EQ(notices.texts(),
+              (std::vector<std::string>{"Please enter an integer between 0 and 128."}));
+}
+
+} // namespace
