@@ -8,7 +8,8 @@
 // not followed by LF is an ordinary byte. No read ever goes past the end.
 class ByteReader {
 public:
-    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+    // Every view it hands out points into the bytes (never null, also for no bytes).
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes.data() ? bytes : "") {}
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
     // The next byte (0-255), or -1 at the end.

@@ -31,7 +31,7 @@ template <std::size_t N> void assignUnlessEmpty(char (&field)[N], std::string_vi
 // The six fields of a card line; a field the line does not reach reads as empty.
 void readCardLine(Card& card, ByteReader& in) {
     constexpr int kFields = 6;
-    std::string_view fields[kFields] = {};
+    std::string_view fields[kFields] = {"", "", "", "", "", ""};
     for (int n = 0; n < kFields && in.nextField(fields[n]); ++n) {
     }
     assignText(card.question, fields[0]);

@@ -196,7 +196,9 @@ TEST_F(ListReaderTest, saveThenOpenGivesTheSameCards) {
 TEST_F(ListReaderTest, listWithHolesIsSavedWithoutThem) {
     for (const char* q : {"a", "b", "c", "d"})
         addCard(mainList, q, "x", "-", "-");
+    Card* removed = findCardById(mainList, 1);
     removeCardById(mainList, 1);
+    retireCard(removed); // freed with the list
     FileInfo info;
     writeListFile(mainList, path("holes.zlk"), info, exampleFont(700), exampleFont(400));
     EXPECT_EQ(info.mainCount, 3);
