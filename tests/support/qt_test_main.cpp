@@ -8,11 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Settings, runtime files and fonts caches of the tests go to folders that vanish afterwards.
+// Settings and runtime files of the tests go to folders that vanish afterwards.
 void isolateEnvironment(const QTemporaryDir& root) {
     const QByteArray config = (root.path() + QStringLiteral("/config")).toLocal8Bit();
     const QByteArray runtime = (root.path() + QStringLiteral("/runtime")).toLocal8Bit();
@@ -25,6 +26,19 @@ void isolateEnvironment(const QTemporaryDir& root) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
+// The offscreen platform warns that it cannot pass size hints on every window shown; that says
+// nothing about the tests, everything else is printed as usual.
+QtMessageHandler standardHandler = nullptr;
+
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    if (standardHandler)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -34,6 +48,7 @@ int main(int argc, char** argv) {
     if (!root.isValid())
         return 1;
     isolateEnvironment(root);
+    standardHandler = qInstallMessageHandler(filterMessages);
     QApplication app(argc, argv);
     const QString settings = root.path() + QStringLiteral("/settings");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
