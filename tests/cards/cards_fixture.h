@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 // Every card test starts from an empty store and frees its cards afterwards.
 class CardsTest : public testing::Test {
@@ -17,17 +19,18 @@ protected:
     }
     void TearDown() override { resetCardStore(); }
 
-    // Adds a card and returns it (the card just made has the highest slot it was put into).
+    // Adds a card and returns it.
     static Card* add(CardList& list, std::string_view question, std::string_view answer = "a",
                      std::string_view lesson = "-", int32_t level = 0) {
+        const std::vector<Card*> before = list.cards();
         addCard(list, question, answer, lesson, "-");
-        Card* last = nullptr;
+        Card* made = nullptr;
         list.forEach([&](Card* c) {
-            if (!last || c->id > last->id)
-                last = c;
+            if (std::find(before.begin(), before.end(), c) == before.end())
+                made = c;
         });
-        last->level = level;
-        return last;
+        made->level = level;
+        return made;
     }
 
     static std::vector<int32_t> ids(const CardList& list) {
