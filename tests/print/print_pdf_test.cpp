@@ -1,0 +1,173 @@
+#include "print/print_commands.h"
+#include "print/print_selection_dialog.h"
+#include "store/card_store.h"
+#include "store/preferences.h"
+#include "tests/support/notice_recorder.h"
+#include "tests/support/qt_modal_answers.h"
+#include "ui/fonts.h"
+#include "ui/print_dialogs.h"
+
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs a poppler tool on the file and returns what it printed.
+QString poppler(const QString& tool, QStringList arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString& path, int page, const QStringList& crop = {}) {
+    QStringList arguments = {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                             QStringLiteral("-l"), QString::number(page)};
+    return poppler(QStringLiteral("pdftotext"),
+                   arguments + crop + QStringList{path, QStringLiteral("-")});
+}
+
+class PrintPdfTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        resetCardStore();
+        resetPreferences();
+        ui::resetFonts();
+        pdf = dir.filePath(QStringLiteral("out.pdf"));
+        ui::setPrintDialogHandler([this](QPrinter& printer) {
+            presetOrientation = printer.pageLayout().orientation();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            if (orientation)
+                printer.setPageOrientation(*orientation);
+            return true;
+        });
+    }
+    void TearDown() override {
+        ui::setPrintDialogHandler(nullptr);
+        ui::setPrintPreviewHandler(nullptr);
+        resetCardStore();
+        resetPreferences();
+        ui::resetFonts();
+    }
+
+    // The selection dialog answers with "Print all cards" and the button (1 or preview).
+    void chooseAllCards(bool preview = false) {
+        modal.queue([preview](QDialog& dialog) {
+            dialog.findChild<QRadioButton*>(QStringLiteral("1031"))->setChecked(true);
+            if (!preview)
+                return ui::pressButton(dialog, 1);
+            dialog.findChild<QPushButton*>(QStringLiteral("preview"))->click();
+            return ui::mappedResult(dialog.result());
+        });
+    }
+
+    QTemporaryDir dir;
+    QString pdf;
+    std::optional<QPageLayout::Orientation> orientation;
+    std::optional<QPageLayout::Orientation> presetOrientation;
+    NoticeRecorder notices;
+    ModalAnswers modal;
+};
+
+TEST_F(PrintPdfTest, cardListPrintsIntoAPdfWithItsRowsInOrder) {
+    addCard(mainList, "house", "das Haus", "L1", "-");
+    addCard(mainList, "street",
+            "Stra\xdf"
+            "e",
+            "L1", "-");
+    addCard(mainList, "garden", "der Garten", "L2", "-");
+    questionFont.height = -21;
+    chooseAllCards();
+    printCardList();
+    ASSERT_TRUE(QFile::exists(pdf));
+    QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Zelkora - List"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+    QString text = pdfText(pdf, 1);
+    QRegularExpression rows(QStringLiteral(
+        "house\\s+das Haus\\s+L1\\s*\\n\\s*street\\s+Straße\\s+L1\\s*\\n\\s*garden\\s+der Garten"));
+    EXPECT_TRUE(text.contains(rows)) << text.toStdString();
+    EXPECT_EQ(questionFont.height, 0);
+    EXPECT_EQ(answerFont.height, 0);
+    EXPECT_EQ(printFont.height, 0);
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(PrintPdfTest, a7DuplexPutsTheAnswerRightAndItsQuestionLeftOnTheBack) {
+    preferences.printA7 = 1;
+    preferences.duplexPrinting = 1;
+    addCard(mainList, "house", "Haus", "L1", "-");
+    answerFont.height = -17;
+    chooseAllCards();
+    printFlashCards();
+    EXPECT_EQ(presetOrientation, QPageLayout::Landscape);
+    QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Zelkora - Cards"))));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    // Halves of a landscape A4 page in points.
+    QStringList left = {"-x", "0", "-y", "0", "-W", "421", "-H", "595"};
+    QStringList right = {"-x", "421", "-y", "0", "-W", "421", "-H", "595"};
+    EXPECT_TRUE(pdfText(pdf, 1, right).contains(QStringLiteral("Haus")));
+    EXPECT_FALSE(pdfText(pdf, 1, left).contains(QStringLiteral("Haus")));
+    EXPECT_TRUE(pdfText(pdf, 2, left).contains(QStringLiteral("house")));
+    EXPECT_FALSE(pdfText(pdf, 2, right).contains(QStringLiteral("house")));
+    EXPECT_EQ(questionFont.height, 0);
+    EXPECT_EQ(answerFont.height, -17) << "cards are printed in the question font only";
+}
+
+TEST_F(PrintPdfTest, wrongOrientationPrintsNothingAndLeavesTheFonts) {
+    preferences.printA7 = 0;
+    orientation = QPageLayout::Landscape;
+    addCard(mainList, "house", "Haus", "L1", "-");
+    questionFont.height = -21;
+    chooseAllCards();
+    printFlashCards();
+    EXPECT_EQ(presetOrientation, QPageLayout::Portrait);
+    EXPECT_FALSE(QFile::exists(pdf));
+    ASSERT_EQ(notices.entries.size(), 1u);
+    EXPECT_EQ(notices.entries[0].text.rfind("To print cards of the format A6", 0), 0u);
+    EXPECT_EQ(questionFont.height, -21);
+}
+
+TEST_F(PrintPdfTest, unwritableOutputIsReportedAsAPrinterFailure) {
+    pdf = dir.filePath(QStringLiteral("missing/folder/out.pdf"));
+    addCard(mainList, "house", "Haus", "L1", "-");
+    chooseAllCards();
+    printCardList();
+    ASSERT_EQ(notices.entries.size(), 1u);
+    EXPECT_EQ(notices.entries[0].text.rfind("There was an error while beginning a new page", 0),
+              0u);
+}
+
+TEST_F(PrintPdfTest, previewShowsBothSidesOfEveryCard) {
+    preferences.printA7 = 0;
+    preferences.duplexPrinting = 0;
+    for (int i = 0; i < 17; ++i)
+        addCard(mainList, "q" + std::to_string(i), "a", "-", "-");
+    int pages = -1;
+    ui::setPrintPreviewHandler([&pages](QPrintPreviewDialog& dialog) {
+        auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(widget, nullptr);
+        widget->updatePreview();
+        pages = widget->pageCount();
+    });
+    chooseAllCards(true);
+    printFlashCards();
+    EXPECT_EQ(pages, 4);
+    EXPECT_TRUE(notices.entries.empty());
+    EXPECT_FALSE(QFile::exists(pdf)) << "the preview prints nothing by itself";
+}
+
+} // namespace
