@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/tone.h"
 
+#include <cstring>
 #include <utility>
 
 namespace shell {
@@ -31,8 +32,10 @@ FontDescription askForFont(const FontDescription& current) {
 
 void makeStartFonts() {
     FontDescription start = ui::startFontDescription();
-    if (!ui::fontCanBeMade(start))
+    if (!ui::fontCanBeMade(start)) {
+        std::memset(start.faceName, 0, sizeof start.faceName);
         assignText(start.faceName, "System");
+    }
     questionFont = start;
     answerFont = start;
     printFont = start;

@@ -1,0 +1,133 @@
+#include "resources/string_table.h"
+#include "shell/card_order_commands.h"
+#include "shell/file_commands.h"
+#include "shell/font_commands.h"
+#include "shell/shell_texts.h"
+#include "store/card.h"
+#include "tests/shell/shell_fixture.h"
+#include "tests/support/qt_font_dialog_answers.h"
+#include "tests/support/qt_tone_recorder.h"
+#include "ui/fonts.h"
+
+#include "listfile/list_writer.h"
+
+#include <cstring>
+
+using namespace shell;
+
+namespace {
+
+FontDescription face(const char* name, int height = -20) {
+    FontDescription description = ui::startFontDescription();
+    std::memset(description.faceName, 0, sizeof description.faceName);
+    assignText(description.faceName, name);
+    description.height = height;
+    return description;
+}
+
+const char* const kMissingFace = "Zq Nowhere Sans";
+
+} // namespace
+
+class FontsTest : public ShellTest {};
+
+TEST_F(FontsTest, startFontsAreTheSixteenPointSansForAllThree) {
+    questionFont = face("Courier New");
+    makeStartFonts();
+    EXPECT_EQ(questionFont, ui::startFontDescription());
+    EXPECT_EQ(answerFont, questionFont);
+    EXPECT_EQ(printFont, questionFont);
+}
+
+TEST_F(FontsTest, aChosenFontLosesItsSizeAndThePrintFontFollowsTheQuestionFont) {
+    FontDialogAnswers dialogs;
+    dialogs.choose(face("Courier New", -32)); // 24 points
+    chooseQuestionFont();
+    EXPECT_EQ(questionFont, face("Courier New", 0));
+    EXPECT_EQ(printFont, questionFont);
+    ASSERT_EQ(dialogs.starts.size(), 1u);
+    EXPECT_EQ(dialogs.starts[0], ui::startFontDescription());
+
+    dialogs.cancel(); // Cancel still rebuilds the font from the unchanged description
+    FontDescription before = answerFont;
+    chooseAnswerFont();
+    before.height = 0;
+    EXPECT_EQ(answerFont, before);
+    EXPECT_EQ(printFont, face("Courier New", 0)); // the answer font leaves it alone
+}
+
+TEST_F(FontsTest, aChosenFontThatCannotBeMadeBeeps) {
+    ToneRecorder tones;
+    FontDialogAnswers dialogs;
+    dialogs.choose(face(kMissingFace));
+    chooseAnswerFont();
+    EXPECT_EQ(tones.tones, (std::vector<std::pair<int, int>>{{400, 400}}));
+}
+
+TEST_F(FontsTest, aListWhoseAnswerFontCannotBeMadeAsksOnceForTheAnswerFont) {
+    FontDescription fileQuestion = face("Courier New", -15);
+    FontDescription fileAnswer = face(kMissingFace, -17);
+    CardList cards, known;
+    addCard(cards, "house", "Haus", "-", "-");
+    std::string bytes = listFileBytes(cards, known, fileQuestion, fileAnswer);
+    deleteAllCards(cards);
+    nextCardId = 0;
+
+    FontDialogAnswers dialogs;
+    dialogs.choose(face("Times New Roman", -18));
+    ASSERT_TRUE(openList(writeFile("fonts.zlk", bytes)));
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{strings::text(text::FontNotFound)});
+    ASSERT_EQ(dialogs.starts.size(), 1u);
+    EXPECT_EQ(dialogs.starts[0], fileAnswer);
+    EXPECT_EQ(questionFont, fileQuestion); // with the height the file holds
+    EXPECT_EQ(answerFont, face("Times New Roman", -18));
+    EXPECT_EQ(countCards(mainList), 1);
+}
+
+TEST_F(FontsTest, aCancelledRestoreKeepsTheFilesDescription) {
+    FontDialogAnswers dialogs;
+    dialogs.cancel();
+    FontDescription missing = face(kMissingFace);
+    EXPECT_EQ(restoreFont(missing), missing);
+    EXPECT_EQ(notices.entries.size(), 1u);
+}
+
+TEST_F(FontsTest, exchangingTwiceGivesBackCardsAndFontsAndThePrintFontStays) {
+    addCard(mainList, "house", "Haus", "-", "-");
+    addCard(knownList, "cat", "Katze", "-", "-");
+    questionFont = face("Courier New");
+    answerFont = face("Times New Roman");
+    printFont = questionFont;
+
+    exchangeQuestionAndAnswer();
+    EXPECT_STREQ(mainList.cards()[0]->question, "Haus");
+    EXPECT_STREQ(knownList.cards()[0]->answer, "cat");
+    EXPECT_EQ(questionFont, face("Times New Roman"));
+    EXPECT_EQ(answerFont, face("Courier New"));
+    EXPECT_EQ(printFont, face("Courier New"));
+
+    exchangeQuestionAndAnswer();
+    EXPECT_STREQ(mainList.cards()[0]->question, "house");
+    EXPECT_STREQ(knownList.cards()[0]->question, "cat");
+    EXPECT_EQ(questionFont, face("Courier New"));
+    EXPECT_EQ(answerFont, face("Times New Roman"));
+}
+
+TEST_F(FontsTest, sortPutsTheMainListInQuestionOrderWithoutHoles) {
+    for (const char* q : {"tree", "apple", "Zebra", "moon"})
+        addCard(mainList, q, "x", "-", "-");
+    Card* apple = mainList.cards()[1];
+    removeCard(mainList, apple); // leaves a hole in slot 1
+    delete apple;
+    currentList = &knownList;
+    modifiedFlag = 0;
+    sortMainList();
+    std::vector<std::string> order;
+    for (Card* card : mainList.cards())
+        order.push_back(card->question);
+    EXPECT_EQ(order, (std::vector<std::string>{"Zebra", "moon", "tree"}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(mainList.slot(i), mainList.cards()[i]);
+    EXPECT_EQ(currentList, &mainList);
+    EXPECT_EQ(modifiedFlag, 0);
+}

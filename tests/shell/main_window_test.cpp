@@ -1,0 +1,118 @@
+#include "resources/command_ids.h"
+#include "resources/picture_paths.h"
+#include "shell/about_dialog.h"
+#include "shell/main_window.h"
+#include "tests/shell/shell_fixture.h"
+#include "tests/support/qt_file_dialog_answers.h"
+#include "tests/support/qt_message_box_answers.h"
+#include "tests/support/qt_modal_answers.h"
+#include "tests/support/qt_tone_recorder.h"
+#include "ui/picture_button.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class MainWindowTest : public ShellTest {
+protected:
+    // The real window, shown, after its first-show step has run.
+    void show(MainWindow& window) {
+        window.show();
+        QTest::qWait(20);
+    }
+    QString counter(MainWindow& window, int id) {
+        return window.findChild<QLabel*>(QString::number(id))->text();
+    }
+    QPushButton* button(MainWindow& window, int id) {
+        return window.findChild<QPushButton*>(QString::number(id));
+    }
+    QString openSavePicture(MainWindow& window) {
+        return window.findChild<PictureButton*>(QString::number(ctl::OpenSaveButton))->picture();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, startsWithNoListAndOpensAListThroughTheMenu) {
+    std::string file = writeList("list.zlk", 12, 3);
+    MainWindow window;
+    EXPECT_EQ(ui::mainWindowHost(), &window);
+    show(window);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zelkora"));
+    EXPECT_TRUE(window.action(cmd::OpenList)->isEnabled());
+    EXPECT_FALSE(window.action(cmd::SaveList)->isEnabled());
+    EXPECT_FALSE(button(window, ctl::SystematicButton)->isEnabled());
+    EXPECT_EQ(openSavePicture(window), QString::fromLatin1(pictures::kOpen));
+    EXPECT_EQ(counter(window, ctl::CardCounter), QStringLiteral("0"));
+    EXPECT_GE(window.centralWidget()->minimumWidth(), 313);
+
+    FileDialogAnswers dialogs;
+    dialogs.choose(QString::fromStdString(file));
+    window.action(cmd::OpenList)->trigger();
+    EXPECT_EQ(counter(window, ctl::CardCounter), QStringLiteral("15"));
+    EXPECT_EQ(counter(window, ctl::KnownCounter), QStringLiteral("3"));
+    EXPECT_EQ(openSavePicture(window), QString::fromLatin1(pictures::kSave));
+    EXPECT_FALSE(window.action(cmd::OpenList)->isEnabled());
+    EXPECT_TRUE(window.action(cmd::ExamKnownWords)->isEnabled());
+    EXPECT_TRUE(button(window, ctl::SystematicButton)->isEnabled());
+    EXPECT_FALSE(button(window, ctl::WrongWordsButton)->isEnabled());
+    EXPECT_EQ(commandsRun, std::vector<int>{cmd::ExamInOrder});
+
+    // The start button takes the first enabled examination; a button runs its command.
+    QTest::mouseClick(button(window, ctl::StartButton), Qt::LeftButton);
+    QTest::mouseClick(button(window, ctl::OverviewButton), Qt::LeftButton);
+    EXPECT_EQ(commandsRun,
+              (std::vector<int>{cmd::ExamInOrder, cmd::SystematicExam, cmd::Overview}));
+}
+
+TEST_F(MainWindowTest, commandLineListIsOpenedAfterThePictures) {
+    MainWindow window(writeList("five.zlk", 5, 0));
+    show(window);
+    EXPECT_EQ(countCards(mainList), 5);
+    EXPECT_EQ(counter(window, ctl::CardCounter), QStringLiteral("5"));
+    EXPECT_FALSE(
+        window.findChild<PictureButton*>(QString::number(ctl::StartButton))->picture().isEmpty());
+    EXPECT_TRUE(notices.entries.empty()); // every picture loaded
+    EXPECT_EQ(commandsRun, std::vector<int>{cmd::ExamInOrder});
+}
+
+TEST_F(MainWindowTest, startButtonBeepsWhenNoExaminationCanStart) {
+    ToneRecorder tones;
+    MainWindow window;
+    show(window);
+    QTest::mouseClick(button(window, ctl::StartButton), Qt::LeftButton);
+    EXPECT_EQ(tones.tones, (std::vector<std::pair<int, int>>{{400, 100}}));
+    EXPECT_TRUE(commandsRun.empty());
+}
+
+TEST_F(MainWindowTest, escapeDoesNothingAndTheCloseBoxQuits) {
+    MainWindow window;
+    show(window);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(exitStatuses.empty());
+
+    addCard(mainList, "house", "Haus", "-", "-");
+    MessageBoxAnswers boxes;
+    boxes.queue(ui::MessageAnswer::Cancel);
+    window.close();
+    EXPECT_TRUE(exitStatuses.empty()); // the user chose to stay
+    boxes.queue(ui::MessageAnswer::No);
+    window.close();
+    EXPECT_EQ(exitStatuses, std::vector<int>{0});
+    EXPECT_EQ(boxes.boxes.size(), 2u);
+}
+
+TEST_F(MainWindowTest, aboutAndPreferencesOpenTheirDialogs) {
+    MainWindow window;
+    ModalAnswers modal;
+    modal.queuePress(1);
+    modal.queuePress(2);
+    window.action(cmd::About)->trigger();
+    window.action(cmd::Preferences)->trigger();
+    EXPECT_EQ(modal.shown, (std::vector<QString>{QStringLiteral("AboutDialog"),
+                                                 QStringLiteral("PreferencesDialog")}));
+}

@@ -1,0 +1,113 @@
+#include "resources/command_ids.h"
+#include "resources/string_table.h"
+#include "shell/command_line.h"
+#include "shell/file_commands.h"
+#include "shell/shell_texts.h"
+#include "tests/shell/shell_fixture.h"
+#include "tests/support/qt_file_dialog_answers.h"
+
+using namespace shell;
+
+namespace {
+std::string tableText(int number) {
+    return strings::text(number);
+}
+} // namespace
+
+class OpenListTest : public ShellTest {};
+
+TEST_F(OpenListTest, startsTheExaminationThatFitsTheNumberOfCards) {
+    struct Case {
+        int cards;
+        std::vector<int> started;
+    };
+    const Case cases[] = {{3, {}},
+                          {4, {cmd::ExamInOrder}},
+                          {10, {cmd::ExamInOrder}},
+                          {11, {cmd::ExamInOrder}},
+                          {20, {cmd::ExamInOrder}},
+                          {21, {cmd::SystematicExam}}};
+    for (const Case& c : cases) {
+        std::string file = writeList("list.zlk", c.cards, 0);
+        ASSERT_TRUE(openList(file)) << c.cards;
+        EXPECT_EQ(commandsRun, c.started) << c.cards;
+        EXPECT_EQ(countCards(mainList), c.cards);
+        EXPECT_EQ(host.isCommandEnabled(cmd::SystematicExam), c.cards > 10) << c.cards;
+        commandsRun.clear();
+        resetCardStore();
+    }
+}
+
+TEST_F(OpenListTest, recordsTheFileTheTimeAndTheSearchListAndRefreshesTheCounters) {
+    std::string file = writeList("known.zlk", 0, 2);
+    currentList = &knownList;
+    ASSERT_TRUE(openList(file));
+    EXPECT_EQ(currentFileName, file);
+    EXPECT_EQ(listStartTime, 1234);
+    EXPECT_EQ(currentList, &mainList);
+    EXPECT_EQ(countCards(knownList), 2);
+    EXPECT_EQ(host.counterUpdates, 1);
+    EXPECT_TRUE(commandsRun.empty());
+    EXPECT_TRUE(host.isCommandEnabled(cmd::ExamKnownWords));
+    EXPECT_FALSE(host.isCommandEnabled(cmd::Print));
+    EXPECT_EQ(modifiedFlag, 0);
+}
+
+TEST_F(OpenListTest, aFileThatCannotBeReadChangesNothing) {
+    ASSERT_FALSE(openList(path("missing.zlk")));
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(text::OpenFailed)});
+    EXPECT_EQ(currentFileName, "UNTITLED");
+    EXPECT_EQ(listStartTime, 0);
+    EXPECT_EQ(host.counterUpdates, 0);
+    EXPECT_TRUE(host.isCommandEnabled(cmd::OpenList));
+    EXPECT_FALSE(host.isCommandEnabled(cmd::CloseList));
+}
+
+TEST_F(OpenListTest, openCommandUsesTheListDialogAndReadsTheChosenFile) {
+    std::string file = writeFile("words.txt", "house\tHaus\r\ntree\tBaum\r\n");
+    FileDialogAnswers dialogs;
+    dialogs.cancel();
+    dialogs.fail();
+    dialogs.choose(QString::fromStdString(file));
+    openListCommand();
+    EXPECT_TRUE(notices.entries.empty()); // a cancel is no failure
+    EXPECT_EQ(currentFileName, "UNTITLED");
+    openListCommand();
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(text::OpenFailed)});
+    openListCommand();
+    EXPECT_EQ(countCards(mainList), 2);
+    EXPECT_EQ(currentFileName, file);
+
+    ASSERT_EQ(dialogs.requests.size(), 3u);
+    const ui::FileDialogRequest& request = dialogs.requests.front();
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.title, QStringLiteral("Open a list:"));
+    ASSERT_EQ(request.filters.size(), 2u);
+    EXPECT_EQ(request.filters[0].description, QStringLiteral("Zelkora Files (*.ZLK)"));
+    EXPECT_EQ(request.filters[1].pattern, QStringLiteral("*.txt"));
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("zlk"));
+    EXPECT_TRUE(request.initialName.isEmpty());
+}
+
+TEST_F(OpenListTest, commandLineIsOpenedUnlessEmptyOrTooLong) {
+    EXPECT_FALSE(openCommandLineList(""));
+    EXPECT_TRUE(notices.entries.empty());
+    EXPECT_FALSE(openCommandLineList("/" + std::string(kPathLimit, 'x')));
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(text::CommandLineTooLong)});
+    EXPECT_TRUE(openCommandLineList(writeList("five.zlk", 5, 0)));
+    EXPECT_EQ(countCards(mainList), 5);
+
+    const char* argv[] = {"zelkora", "my", "list.zlk"};
+    EXPECT_EQ(joinCommandLine(3, argv), "my list.zlk");
+    EXPECT_EQ(joinCommandLine(1, argv), "");
+}
+
+TEST_F(OpenListTest, newListBeginsInTheNewCardWindow) {
+    setClockForTests([] { return 777; });
+    newList();
+    EXPECT_EQ(commandsRun, std::vector<int>{cmd::NewCards});
+    EXPECT_FALSE(host.isCommandEnabled(cmd::OpenList));
+    EXPECT_FALSE(host.isCommandEnabled(cmd::CloseList));
+    EXPECT_TRUE(host.isCommandEnabled(cmd::Overview));
+    EXPECT_EQ(listStartTime, 777);
+}

@@ -1,0 +1,110 @@
+#include "shell/preferences_dialog.h"
+#include "store/preferences.h"
+#include "tests/support/notice_recorder.h"
+#include "ui/modal.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PreferencesDialogTest : public testing::Test {
+protected:
+    void SetUp() override { resetPreferences(); }
+    void TearDown() override { resetPreferences(); }
+
+    QLineEdit* threshold() { return dialog.findChild<QLineEdit*>(QStringLiteral("1012")); }
+    QRadioButton* radio(int id) { return dialog.findChild<QRadioButton*>(QString::number(id)); }
+    QCheckBox* box(int id) { return dialog.findChild<QCheckBox*>(QString::number(id)); }
+    // Types the threshold and presses OK; the dialog's result, or -1 when it stayed open.
+    int okWith(const QString& text) {
+        threshold()->setText(text);
+        return ui::pressButton(dialog, 1);
+    }
+
+    NoticeRecorder notices;
+    PreferencesDialog dialog;
+};
+
+} // namespace
+
+TEST_F(PreferencesDialogTest, showsTheStoredValues) {
+    preferences.knownThreshold = 7;
+    preferences.showAdditionalInfo = 7; // only 1 counts as on
+    preferences.duplexPrinting = 1;
+    preferences.printA7 = 0;
+    preferences.meaningsInOrder = 0;
+    preferences.allMeanings = 0;
+    PreferencesDialog shown;
+    EXPECT_EQ(shown.findChild<QLineEdit*>(QStringLiteral("1012"))->text(), QStringLiteral("7"));
+    EXPECT_FALSE(shown.findChild<QCheckBox*>(QStringLiteral("1030"))->isChecked());
+    EXPECT_TRUE(shown.findChild<QCheckBox*>(QStringLiteral("1066"))->isChecked());
+    EXPECT_FALSE(shown.findChild<QCheckBox*>(QStringLiteral("1067"))->isChecked());
+    EXPECT_TRUE(shown.findChild<QRadioButton*>(QStringLiteral("1033"))->isChecked());
+}
+
+TEST_F(PreferencesDialogTest, thresholdBoundsZeroAndNinetyNineTakenHundredIgnored) {
+    EXPECT_EQ(okWith(QStringLiteral("0")), ui::kResultOk);
+    EXPECT_EQ(preferences.knownThreshold, 0);
+    EXPECT_EQ(okWith(QStringLiteral("99")), ui::kResultOk);
+    EXPECT_EQ(preferences.knownThreshold, 99);
+    EXPECT_EQ(okWith(QStringLiteral("100")), ui::kResultOk);
+    EXPECT_EQ(preferences.knownThreshold, 99);
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(PreferencesDialogTest, outOfRangeOrNonNumbersAreRefusedAndNothingIsStored) {
+    box(1030)->setChecked(true);
+    for (const char* text : {"101", "-1", "five"}) {
+        EXPECT_EQ(okWith(QString::fromLatin1(text)), -1) << text;
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    ASSERT_EQ(notices.entries.size(), 3u);
+    EXPECT_EQ(notices.entries[0].text, "Please enter an integer between 0 and 100.");
+    EXPECT_EQ(notices.entries[2].text, "Please enter an integer.");
+    EXPECT_EQ(preferences.knownThreshold, 5);
+    EXPECT_EQ(preferences.showAdditionalInfo, 0);
+}
+
+TEST_F(PreferencesDialogTest, answerRulesAndSwitchesAreTaken) {
+    radio(1033)->setChecked(true);
+    box(1030)->setChecked(true);
+    box(1066)->setChecked(true);
+    box(1067)->setChecked(false);
+    ASSERT_EQ(okWith(QStringLiteral("5")), ui::kResultOk);
+    EXPECT_EQ(preferences.allMeanings, 0);
+    EXPECT_EQ(preferences.meaningsInOrder, 0);
+    EXPECT_EQ(preferences.showAdditionalInfo, 1);
+    EXPECT_EQ(preferences.duplexPrinting, 1);
+    EXPECT_EQ(preferences.printA7, 0);
+
+    // In order after "not all meanings": all meanings stays off, and the dialog shows in order.
+    PreferencesDialog again;
+    again.findChild<QRadioButton*>(QStringLiteral("1031"))->setChecked(true);
+    ASSERT_EQ(ui::pressButton(again, 1), ui::kResultOk);
+    EXPECT_EQ(preferences.meaningsInOrder, 1);
+    EXPECT_EQ(preferences.allMeanings, 0);
+    PreferencesDialog third;
+    EXPECT_TRUE(third.findChild<QRadioButton*>(QStringLiteral("1031"))->isChecked());
+}
+
+TEST_F(PreferencesDialogTest, defaultsStayInForceAfterCancel) {
+    preferences.knownThreshold = 12;
+    preferences.showAdditionalInfo = 1;
+    preferences.meaningsInOrder = 1;
+    preferences.duplexPrinting = 1;
+    PreferencesDialog shown;
+    ASSERT_EQ(ui::pressButton(shown, 1009), -1); // Defaults keeps the dialog open
+    EXPECT_EQ(shown.findChild<QLineEdit*>(QStringLiteral("1012"))->text(), QStringLiteral("5"));
+    EXPECT_TRUE(shown.findChild<QRadioButton*>(QStringLiteral("1032"))->isChecked());
+    EXPECT_TRUE(shown.findChild<QCheckBox*>(QStringLiteral("1066"))->isChecked());
+    ASSERT_EQ(ui::pressButton(shown, 2), ui::kResultCancel);
+    EXPECT_EQ(preferences.knownThreshold, 5);
+    EXPECT_EQ(preferences.showAdditionalInfo, 0);
+    EXPECT_EQ(preferences.meaningsInOrder, 0);
+    EXPECT_EQ(preferences.allMeanings, 1);
+    EXPECT_EQ(preferences.duplexPrinting, 1); // not one of the defaults
+}

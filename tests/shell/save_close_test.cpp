@@ -1,0 +1,216 @@
+#include "listfile/file_io.h"
+#include "resources/command_ids.h"
+#include "resources/string_table.h"
+#include "shell/file_commands.h"
+#include "shell/quit_program.h"
+#include "shell/shell_texts.h"
+#include "store/window_registry.h"
+#include "tests/shell/shell_fixture.h"
+#include "tests/support/qt_file_dialog_answers.h"
+#include "tests/support/qt_message_box_answers.h"
+
+using namespace shell;
+using ui::MessageAnswer;
+
+namespace {
+
+const std::vector<std::string> saveFailed = {strings::text(text::SaveFailed)};
+
+// A window on the list that checks, when Close List destroys it, that the cards still exist.
+class ListWindow : public RegisteredWindow {
+public:
+    ListWindow() { registerWindow(this); }
+    ~ListWindow() override {
+        if (isWindowOpen(this))
+            unregisterWindow(this);
+    }
+    void destroyWindow() override {
+        cardsWhenDestroyed = countCards(mainList);
+        unregisterWindow(this);
+    }
+    int cardsWhenDestroyed = -1;
+};
+
+} // namespace
+
+class SaveCloseTest : public ShellTest {
+protected:
+    // An opened list of three cards with unsaved changes.
+    void openChangedList() {
+        ASSERT_TRUE(openList(writeList("list.zlk", 3, 1)));
+        addCard(mainList, "new", "neu", "-", "-");
+        ASSERT_EQ(modifiedFlag, 1);
+    }
+    void writesFail() { setWriteLimitForTests(0); }
+    void TearDown() override {
+        setWriteLimitForTests(-1);
+        ShellTest::TearDown();
+    }
+};
+
+TEST_F(SaveCloseTest, untitledListAsksForANameOnceAndThenSavesToIt) {
+    addCard(mainList, "house", "Haus", "-", "-");
+    FileDialogAnswers dialogs;
+    dialogs.choose(qpath("mine")); // the default extension is added
+    ASSERT_TRUE(saveList());
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].save);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save this file as:"));
+    EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("UNTITLED"));
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, QStringLiteral("zlk"));
+    EXPECT_EQ(currentFileName, path("mine.zlk"));
+    EXPECT_EQ(modifiedFlag, 0);
+
+    addCard(mainList, "tree", "Baum", "-", "-");
+    ASSERT_TRUE(saveList()); // no second dialog: the queue is empty
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_NE(contents(path("mine.zlk")).find("tree\tBaum"), std::string::npos);
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(SaveCloseTest, saveAsFailuresAreReportedAndAFailedWriteStillTakesTheName) {
+    openChangedList();
+    FileDialogAnswers dialogs;
+    dialogs.cancel();
+    dialogs.choose(qpath("no-such-folder/x.zlk")); // the dialog fails
+    dialogs.choose(qpath("other.zlk"));
+    EXPECT_FALSE(saveAs(SaveKind::List));
+    EXPECT_TRUE(notices.entries.empty());
+    EXPECT_FALSE(saveAs(SaveKind::List));
+    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(currentFileName, path("list.zlk"));
+    writesFail();
+    EXPECT_FALSE(saveAs(SaveKind::List));
+    EXPECT_EQ(notices.entries.size(), 2u);
+    EXPECT_EQ(currentFileName, path("other.zlk"));
+    EXPECT_EQ(modifiedFlag, 1);
+    EXPECT_FALSE(exists(path("other.zlk")));
+}
+
+TEST_F(SaveCloseTest, saveListReportsAFailedWrite) {
+    openChangedList();
+    writesFail();
+    EXPECT_FALSE(saveList());
+    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(modifiedFlag, 1);
+}
+
+TEST_F(SaveCloseTest, exportsWriteTextAndLeaveTheListUnsaved) {
+    openChangedList();
+    FileDialogAnswers dialogs;
+    dialogs.choose(qpath("cards"));
+    dialogs.choose(qpath("questions.txt"));
+    dialogs.choose(qpath("answers.txt"));
+    ASSERT_TRUE(saveAs(SaveKind::Cards));
+    ASSERT_TRUE(saveAs(SaveKind::Questions));
+    ASSERT_TRUE(saveAs(SaveKind::Answers));
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Export this file as:"));
+    EXPECT_EQ(dialogs.requests[0].filters[0].description, QStringLiteral("text file"));
+    EXPECT_TRUE(dialogs.requests[0].initialName.isEmpty());
+    EXPECT_EQ(contents(path("cards.txt")), "q0\ta0\r\nq1\ta1\r\nq2\ta2\r\nnew\tneu\r\nk0\tb0\r\n");
+    EXPECT_EQ(contents(path("questions.txt")), "q0\r\nq1\r\nq2\r\nnew\r\nk0\r\n");
+    EXPECT_EQ(contents(path("answers.txt")), "a0\r\na1\r\na2\r\nneu\r\nb0\r\n");
+    EXPECT_EQ(modifiedFlag, 1);
+    EXPECT_EQ(currentFileName, path("list.zlk"));
+
+    MessageBoxAnswers boxes;
+    boxes.queue(MessageAnswer::No);
+    EXPECT_TRUE(closeList());
+    EXPECT_EQ(boxes.boxes.size(), 1u); // closing still asks about saving
+}
+
+TEST_F(SaveCloseTest, closeQuestionCancelLeavesEverythingAsItWas) {
+    openChangedList();
+    MessageBoxAnswers boxes;
+    boxes.queue(MessageAnswer::Cancel);
+    EXPECT_FALSE(closeList());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, QStringLiteral("Caution:"));
+    EXPECT_EQ(boxes.boxes[0].buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(boxes.boxes[0].icon, ui::MessageIcon::Warning);
+    EXPECT_EQ(countCards(mainList), 4);
+    EXPECT_EQ(modifiedFlag, 1);
+    EXPECT_TRUE(host.isCommandEnabled(cmd::CloseList));
+}
+
+TEST_F(SaveCloseTest, closeWithNoDestroysWindowsBeforeTheCardsAndReturnsToNoList) {
+    openChangedList();
+    ListWindow window;
+    MessageBoxAnswers boxes;
+    boxes.queue(MessageAnswer::No);
+    ASSERT_TRUE(closeList());
+    EXPECT_EQ(window.cardsWhenDestroyed, 4);
+    EXPECT_EQ(registeredWindowCount(), 0);
+    EXPECT_EQ(countCards(mainList) + countCards(knownList), 0);
+    EXPECT_EQ(nextCardId, 0);
+    EXPECT_EQ(modifiedFlag, 0);
+    EXPECT_EQ(currentFileName, "UNTITLED");
+    EXPECT_TRUE(host.isCommandEnabled(cmd::OpenList));
+    EXPECT_TRUE(host.isCommandEnabled(cmd::NewList));
+    EXPECT_FALSE(host.isCommandEnabled(cmd::SaveList));
+    EXPECT_FALSE(host.isButtonEnabled(ctl::InOrderButton));
+    EXPECT_EQ(host.counterUpdates, 2); // open and close
+}
+
+TEST_F(SaveCloseTest, closeWithYesAlwaysAsksForANameAndKeepsTheListWhenThatSaveFails) {
+    openChangedList();
+    MessageBoxAnswers boxes;
+    FileDialogAnswers dialogs;
+    boxes.queue(MessageAnswer::Yes);
+    dialogs.cancel();
+    EXPECT_FALSE(closeList()); // cancelled save: nothing is lost
+    EXPECT_EQ(countCards(mainList), 4);
+    EXPECT_EQ(dialogs.requests.size(), 1u); // asked although the list has a file
+
+    boxes.queue(MessageAnswer::Yes);
+    dialogs.choose(qpath("saved.zlk"));
+    writesFail();
+    EXPECT_FALSE(closeList()); // failed save: nothing is lost
+    EXPECT_EQ(countCards(mainList), 4);
+    EXPECT_EQ(notices.texts(), saveFailed);
+
+    setWriteLimitForTests(-1);
+    boxes.queue(MessageAnswer::Yes);
+    dialogs.choose(qpath("saved.zlk"));
+    EXPECT_TRUE(closeList());
+    EXPECT_TRUE(mainList.empty());
+    EXPECT_NE(contents(path("saved.zlk")).find("new\tneu"), std::string::npos);
+}
+
+TEST_F(SaveCloseTest, closingAnUnchangedListAsksNothing) {
+    ASSERT_TRUE(openList(writeList("list.zlk", 2, 0)));
+    EXPECT_TRUE(closeList()); // an unexpected box would fail the test
+    EXPECT_TRUE(mainList.empty());
+}
+
+TEST_F(SaveCloseTest, quitWithYesSavesToTheListsFileWritesPreferencesAndEndsWithZero) {
+    openChangedList();
+    preferences.knownThreshold = 9;
+    MessageBoxAnswers boxes;
+    boxes.queue(MessageAnswer::Yes);
+    quitProgram(); // no file dialog: the list has its file
+    EXPECT_EQ(exitStatuses, std::vector<int>{0});
+    EXPECT_NE(contents(path("list.zlk")).find("new\tneu"), std::string::npos);
+    EXPECT_EQ(profile.ints.at("Maxstufe"), 9);
+    EXPECT_TRUE(mainList.empty());
+    EXPECT_TRUE(knownList.empty());
+}
+
+TEST_F(SaveCloseTest, quitCancelledOrWithAFailedSaveKeepsTheProgramRunning) {
+    openChangedList();
+    MessageBoxAnswers boxes;
+    boxes.queue(MessageAnswer::Cancel);
+    quitProgram();
+    boxes.queue(MessageAnswer::Yes);
+    writesFail();
+    quitProgram();
+    EXPECT_TRUE(exitStatuses.empty());
+    EXPECT_TRUE(profile.ints.empty());
+    EXPECT_EQ(countCards(mainList), 4);
+    EXPECT_EQ(notices.texts(), saveFailed);
+
+    boxes.queue(MessageAnswer::No);
+    quitProgram();
+    EXPECT_EQ(exitStatuses, std::vector<int>{0});
+    EXPECT_EQ(profile.ints.size(), 6u);
+}
