@@ -53,6 +53,10 @@ TEST_F(ListWriterTest, refusesOnlyWhenBothListsAreEmpty) {
     EXPECT_EQ(info.knownCount, 1);
     EXPECT_TRUE(
         fileBytes(path("known.zlk")).ends_with("MS Sans Serif\r\n\r\ncat\tKatze\tL2\t-\t0\t0\r\n"));
+    resetCardStore();
+    readListFile(mainList, path("known.zlk"), info, nullptr);
+    EXPECT_EQ(countCards(mainList), 0);
+    EXPECT_EQ(countCards(knownList), 1);
 }
 
 TEST_F(ListWriterTest, lineBreaksAndTabsInTextsAreWrittenAsBlanks) {
