@@ -27,10 +27,15 @@ QtPrintDevice::~QtPrintDevice() {
 }
 
 void QtPrintDevice::selectFont(const FontDescription& font) {
-    // The list selects the same three fonts for every row: make each only when it changes.
-    if (fontDescription_ && *fontDescription_ == font)
+    if (!fonts_.empty() && fonts_[current_] == font)
         return;
-    fontDescription_ = font;
+    current_ = 0;
+    while (current_ < fonts_.size() && !(fonts_[current_] == font))
+        ++current_;
+    if (current_ == fonts_.size()) {
+        fonts_.push_back(font);
+        widths_.emplace_back();
+    }
     font_ = makeFont(font);
     if (font.height == 0)
         font_.setPointSize(kDefaultPointSize); // points scale with the printer's resolution
@@ -47,7 +52,12 @@ const QFontMetrics& QtPrintDevice::metrics() {
 }
 
 int QtPrintDevice::textWidth(std::string_view text) {
-    return metrics().horizontalAdvance(fromCp1252(text));
+    if (widths_.empty())
+        return metrics().horizontalAdvance(fromCp1252(text));
+    auto [entry, added] = widths_[current_].try_emplace(std::string(text), 0);
+    if (added)
+        entry->second = metrics().horizontalAdvance(fromCp1252(text));
+    return entry->second;
 }
 
 int QtPrintDevice::textHeight() {
@@ -128,6 +138,8 @@ bool QtPrintDevice::startPage() {
     // Beginning the document opened its first page; every later page is a new one.
     if (pagesStarted_ > 0 && !printer_.newPage())
         return false;
+    for (WidthCache& cache : widths_)
+        cache.clear();
     ++pagesStarted_;
     return true;
 }

@@ -7,6 +7,9 @@
 #include <QPainter>
 
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 class QPrinter;
 
@@ -45,12 +48,18 @@ public:
 private:
     const QFontMetrics& metrics();
 
+    using WidthCache = std::unordered_map<std::string, int>;
+
     QPrinter& printer_;
     QPainter painter_;
     bool preview_;
     QFont font_;
-    std::optional<FontDescription> fontDescription_;
     std::optional<QFontMetrics> metrics_;
+    // The fonts selected so far with the widths measured in each on the current page: a list
+    // measures every row before it draws it, in three fonts by turns.
+    std::vector<FontDescription> fonts_;
+    std::vector<WidthCache> widths_;
+    std::size_t current_ = 0;
     int pagesStarted_ = 0;
 };
 
