@@ -30,10 +30,11 @@ struct Card {
 // Copies at most N-1 bytes of text into the field (stopping at an embedded NUL) and terminates it.
 template <std::size_t N> void assignText(char (&field)[N], std::string_view text) {
     std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
-    const void* nul = std::memchr(text.data(), 0, n);
+    const void* nul = n ? std::memchr(text.data(), 0, n) : nullptr;
     if (nul)
         n = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
-    std::memcpy(field, text.data(), n);
+    if (n)
+        std::memcpy(field, text.data(), n);
     field[n] = '\0';
 }
 
