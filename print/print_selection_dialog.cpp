@@ -28,9 +28,9 @@ constexpr int kHighestLevel = 100;
 constexpr int kChooseButtonText = 126;
 constexpr int kNoMatchingCardsText = 184;
 
-QPushButton* makeButton(const QString& text, int id, QWidget* parent) {
+QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::number(id));
+    button->setObjectName(name);
     return button;
 }
 
@@ -40,9 +40,11 @@ PrintSelectionDialog::PrintSelectionDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Choose a list..."));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Please choose the list to print"), this));
+    layout->addLayout(makeChoices());
+    layout->addWidget(makeButtons());
+}
 
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
+QGridLayout* PrintSelectionDialog::makeChoices() {
     levelField_ = new QLineEdit(QStringLiteral("0"), this);
     levelField_->setObjectName(QString::number(kLevelField));
     lessonField_ = new QLineEdit(this);
@@ -50,30 +52,42 @@ PrintSelectionDialog::PrintSelectionDialog(QWidget* parent) : QDialog(parent) {
     lessonField_->setMaxLength(kLessonLimit);
     lessonField_->setValidator(new ui::Cp1252Validator(lessonField_));
 
+    auto* grid = new QGridLayout;
     grid->addWidget(addChoice(kAllCards, "Print all cards"), 0, 0);
-    grid->addWidget(addChoice(kLevelCards, "Print cards on level"), 1, 0);
+    QRadioButton* levelChoice = addChoice(kLevelCards, "Print cards on level");
+    grid->addWidget(levelChoice, 1, 0);
     grid->addWidget(levelField_, 1, 1);
-    grid->addWidget(addChoice(kLessonCards, "Print cards of lesson"), 2, 0);
+    QRadioButton* lessonChoice = addChoice(kLessonCards, "Print cards of lesson");
+    grid->addWidget(lessonChoice, 2, 0);
     grid->addWidget(lessonField_, 2, 1);
     grid->addWidget(
         addChoice(kWrongCards, "Print all cards you answered wrong during this examination"), 3, 0,
         1, 2);
     grid->addWidget(addChoice(kKnownCards, "Print all known cards"), 4, 0, 1, 2);
 
+    // Typing a level or a lesson means printing by it.
+    connect(levelField_, &QLineEdit::textEdited, levelChoice,
+            [levelChoice] { levelChoice->setChecked(true); });
+    connect(lessonField_, &QLineEdit::textEdited, lessonChoice,
+            [lessonChoice] { lessonChoice->setChecked(true); });
+    return grid;
+}
+
+QDialogButtonBox* PrintSelectionDialog::makeButtons() {
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = makeButton(QStringLiteral("Print"), 1, this);
+    QPushButton* print = makeButton(QStringLiteral("Print"), QStringLiteral("1"), this);
     print->setDefault(true);
-    auto* preview = new QPushButton(QStringLiteral("Pre&view..."), this);
-    preview->setObjectName(QStringLiteral("preview"));
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), 2, this);
+    // Shows the pages before any paper is spent; a print can start from the preview.
+    QPushButton* preview =
+        makeButton(QStringLiteral("Pre&view..."), QStringLiteral("preview"), this);
+    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("2"), this);
     buttons->addButton(print, QDialogButtonBox::AcceptRole);
     buttons->addButton(preview, QDialogButtonBox::ActionRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-
     connect(print, &QPushButton::clicked, this, [this] { finish(QDialog::Accepted); });
     connect(preview, &QPushButton::clicked, this, [this] { finish(kResultPreview); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttons;
 }
 
 QRadioButton* PrintSelectionDialog::addChoice(int id, const char* label) {

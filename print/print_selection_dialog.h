@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QDialogButtonBox;
+class QGridLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -23,6 +25,8 @@ public:
     std::vector<Card*> printSet() const { return printSet_.cards(); }
 
 private:
+    QGridLayout* makeChoices();
+    QDialogButtonBox* makeButtons();
     QRadioButton* addChoice(int id, const char* label);
     void finish(int result);
     // Fills the print set from the chosen source; false (after telling the user) when no choice

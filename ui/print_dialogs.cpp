@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <utility>
 
@@ -43,8 +44,20 @@ bool askForPrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+// A printer must be one the system knows, a file must have a name; Qt would only fail when
+// painting. A preview paints into itself.
+bool printerAvailable(const QPrinter& printer, bool preview) {
+    if (!printer.isValid())
+        return false;
+    if (preview)
+        return true;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
 void paintOn(QPrinter& printer, bool preview, const PagePainter& painter) {
-    if (!printer.isValid()) {
+    if (!printerAvailable(printer, preview)) {
         painter(nullptr);
         return;
     }

@@ -1,9 +1,11 @@
 #include "print/print_commands.h"
 #include "print/print_selection_dialog.h"
+#include "resources/command_ids.h"
 #include "store/card_store.h"
 #include "store/preferences.h"
 #include "tests/support/notice_recorder.h"
 #include "tests/support/qt_modal_answers.h"
+#include "ui/command_registry.h"
 #include "ui/fonts.h"
 #include "ui/print_dialogs.h"
 
@@ -56,6 +58,7 @@ protected:
     void TearDown() override {
         ui::setPrintDialogHandler(nullptr);
         ui::setPrintPreviewHandler(nullptr);
+        ui::clearCommandHandlers();
         resetCardStore();
         resetPreferences();
         ui::resetFonts();
@@ -89,7 +92,8 @@ TEST_F(PrintPdfTest, cardListPrintsIntoAPdfWithItsRowsInOrder) {
     addCard(mainList, "garden", "der Garten", "L2", "-");
     questionFont.height = -21;
     chooseAllCards();
-    printCardList();
+    installPrintCommands();
+    ASSERT_TRUE(ui::runCommand(cmd::Print));
     ASSERT_TRUE(QFile::exists(pdf));
     QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Zelkora - List"))))
@@ -111,7 +115,8 @@ TEST_F(PrintPdfTest, a7DuplexPutsTheAnswerRightAndItsQuestionLeftOnTheBack) {
     addCard(mainList, "house", "Haus", "L1", "-");
     answerFont.height = -17;
     chooseAllCards();
-    printFlashCards();
+    installPrintCommands();
+    ASSERT_TRUE(ui::runCommand(cmd::PrintCards));
     EXPECT_EQ(presetOrientation, QPageLayout::Landscape);
     QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Zelkora - Cards"))));
@@ -149,6 +154,19 @@ TEST_F(PrintPdfTest, unwritableOutputIsReportedAsAPrinterFailure) {
     ASSERT_EQ(notices.entries.size(), 1u);
     EXPECT_EQ(notices.entries[0].text.rfind("There was an error while beginning a new page", 0),
               0u);
+}
+
+TEST_F(PrintPdfTest, printerThatCannotBeHadIsReported) {
+    ui::setPrintDialogHandler([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(QStringLiteral("no printer of this name"));
+        return true;
+    });
+    addCard(mainList, "house", "Haus", "L1", "-");
+    chooseAllCards();
+    printCardList();
+    ASSERT_EQ(notices.entries.size(), 1u);
+    EXPECT_EQ(notices.entries[0].text.rfind("There was an error while building a 'Device", 0), 0u);
 }
 
 TEST_F(PrintPdfTest, previewShowsBothSidesOfEveryCard) {

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,15 @@ TEST_F(PrintSelectionTest, noMatchingCardOrBadFieldKeepsTheDialogOpen) {
               (Texts{"There are no cards with these properties",
                      "Please enter an integer between 0 and 100.", "Please enter an integer.",
                      "There are no cards with these properties"}));
+}
+
+TEST_F(PrintSelectionTest, typingALevelOrLessonChoosesPrintingByIt) {
+    auto* level = dialog.findChild<QLineEdit*>(QStringLiteral("1012"));
+    level->clear();
+    QTest::keyClicks(level, QStringLiteral("3"));
+    EXPECT_EQ(print(), (Texts{"m1", "m3"}));
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("1004")), QStringLiteral("l1"));
+    EXPECT_EQ(print(), (Texts{"m2"}));
 }
 
 TEST_F(PrintSelectionTest, examinationScratchListsAreLeftAlone) {
