@@ -4,6 +4,7 @@
 #include "print/list_layout.h"
 #include "print/print_selection_dialog.h"
 #include "resources/command_ids.h"
+#include "resources/string_table.h"
 #include "store/notices.h"
 #include "store/preferences.h"
 #include "ui/command_registry.h"
@@ -44,7 +45,7 @@ void runPrintCommand(const ui::PrintSetup& setup, const CardPrinter& printCards)
 } // namespace
 
 void printCardList() {
-    runPrintCommand({ui::PageOrientation::Portrait, false},
+    runPrintCommand({ui::PageOrientation::Portrait, false, strings::text(185)},
                     [](ui::PrintDevice& device, const std::vector<Card*>& cards) {
                         printListDocument(device, cards);
                     });
@@ -54,7 +55,7 @@ void printFlashCards() {
     const bool a7 = preferences.printA7 != 0;
     const bool duplex = preferences.duplexPrinting != 0;
     ui::PrintSetup setup{a7 ? ui::PageOrientation::Landscape : ui::PageOrientation::Portrait,
-                         duplex};
+                         duplex, strings::text(186)};
     runPrintCommand(setup, [a7, duplex](ui::PrintDevice& device, const std::vector<Card*>& cards) {
         printFlashCardDocuments(device, cards, a7, duplex);
     });

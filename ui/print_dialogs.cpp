@@ -28,6 +28,7 @@ PrintPreviewHandler& printPreviewHandler() {
 
 void preparePrinter(QPrinter& printer, const PrintSetup& setup) {
     printer.setResolution(kPrintResolution);
+    printer.setDocName(QString::fromStdString(setup.documentName));
     bool landscape = setup.orientation == PageOrientation::Landscape;
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     // A portrait sheet turns over its long edge, a landscape one over its short edge.

@@ -3,6 +3,7 @@
 #include "ui/print_device.h"
 
 #include <functional>
+#include <string>
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -12,7 +13,8 @@ namespace ui {
 // How the printer is set up before the user sees it.
 struct PrintSetup {
     PageOrientation orientation = PageOrientation::Portrait;
-    bool duplex = false; // both sides of the sheet, turned over about its vertical axis
+    bool duplex = false;      // both sides of the sheet, turned over about its vertical axis
+    std::string documentName; // UTF-8; the dialog offers it as the name of a PDF file
 };
 
 // Draws the pages on the device; gets nullptr when the chosen printer cannot be had.
