@@ -17,10 +17,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,7 +50,10 @@ const TextButton textButtons[] = {
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
+    // The installed sans face runs wider than the template's font: never cut a label short.
+    QRect fitted = place;
+    fitted.setWidth(std::max(place.width(), label->sizeHint().width()));
+    label->setGeometry(fitted);
     return label;
 }
 
@@ -195,6 +201,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The window stays; quitting ends the program once the user has decided about unsaved cards.
     event->ignore();
     shell::quitProgram();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus, else the default button (open or save), as
+    // in a dialog; Escape does nothing.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused && focused->isEnabled() ? focused : openSaveButton_)->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::startButtonPressed() {

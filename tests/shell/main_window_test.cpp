@@ -88,6 +88,23 @@ TEST_F(MainWindowTest, startButtonBeepsWhenNoExaminationCanStart) {
     EXPECT_TRUE(commandsRun.empty());
 }
 
+TEST_F(MainWindowTest, enterPressesTheFocusedStartButtonOrElseOpensAList) {
+    MainWindow window(writeList("list.zlk", 2, 0));
+    show(window);
+    ASSERT_EQ(window.focusWidget(), button(window, ctl::StartButton));
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ(commandsRun, std::vector<int>{cmd::ExamRandom});
+
+    window.centralWidget()->setFocus();
+    FileDialogAnswers dialogs;
+    dialogs.cancel();
+    QTest::keyClick(&window, Qt::Key_Enter); // the list is held: Save List asks for no name
+    EXPECT_TRUE(dialogs.requests.empty());
+    window.action(cmd::CloseList)->trigger();
+    QTest::keyClick(&window, Qt::Key_Enter); // no list: Open List
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+}
+
 TEST_F(MainWindowTest, escapeDoesNothingAndTheCloseBoxQuits) {
     MainWindow window;
     show(window);
