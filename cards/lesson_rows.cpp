@@ -19,6 +19,8 @@ std::vector<std::string> buildLessonRows(const CardList& main, const CardList& k
 
 void collectLessonCards(const CardList& main, const CardList& known,
                         const std::vector<std::string>& lessons, CardList& target) {
+    if (lessons.empty())
+        return;
     std::unordered_map<std::string_view, std::size_t> rank;
     for (std::size_t i = 0; i < lessons.size(); ++i)
         rank.emplace(lessons[i], i);
