@@ -2,6 +2,7 @@
 #include "exam/exam_commands.h"
 #include "exam/random_number.h"
 #include "print/print_commands.h"
+#include "resources/app_icon.h"
 #include "shell/command_line.h"
 #include "shell/font_commands.h"
 #include "shell/main_window.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     clearList(mainList);
     seedRandomNumber(wallClockMillis());
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(pictures::applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelkora"));
     ui::installMessageBoxes();
     ui::registerFontSubstitutes();
     shell::makeStartFonts();
