@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CardWindow* StatisticsDialog::current_ = nullptr;
 
 namespace {
@@ -49,10 +51,12 @@ std::string figureOf(const StatisticsFigures& s, int place) {
     }
 }
 
-QLabel* caption(QWidget* parent, const char* text, int x, int y) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+// A caption stands in the charts' pixels; the charts grow wide enough to show it whole.
+void caption(QWidget* chart, const char* text, int x, int y) {
+    auto* label = new QLabel(QString::fromUtf8(text), chart);
     label->move(x, y);
-    return label;
+    label->adjustSize();
+    chart->setFixedWidth(std::max(chart->width(), x + label->width() + 8));
 }
 
 } // namespace
@@ -95,6 +99,7 @@ void StatisticsDialog::buildControls() {
         field->setObjectName(QString::number(cardctl::FirstFigure + place));
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignRight);
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 20);
         fields_[static_cast<std::size_t>(place)] = field;
         const int row = place % 5;
         const int column = place < 5 ? 0 : 2;

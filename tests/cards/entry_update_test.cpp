@@ -8,39 +8,6 @@
 
 namespace {
 
-struct ExamState {
-    bool inOrder, random, systematic;
-    bool operator==(const ExamState&) const = default;
-};
-
-ExamState examState(const FakeMainWindowHost& host) {
-    return {host.isCommandEnabled(cmd::ExamInOrder) && host.isButtonEnabled(ctl::InOrderButton),
-            host.isCommandEnabled(cmd::ExamRandom) && host.isButtonEnabled(ctl::RandomButton),
-            host.isCommandEnabled(cmd::SystematicExam) &&
-                host.isButtonEnabled(ctl::SystematicButton)};
-}
-
-TEST(EntryUpdate, examinationsBecomeAvailableAtOneFourAndElevenCards) {
-    FakeMainWindowHost host;
-    for (int command : {cmd::ExamInOrder, cmd::ExamRandom, cmd::SystematicExam})
-        host.setCommandEnabled(command, false);
-    for (int button : {ctl::InOrderButton, ctl::RandomButton, ctl::SystematicButton})
-        host.setButtonEnabled(button, false);
-    std::vector<ExamState> states;
-    for (int count = 1; count <= 12; ++count) {
-        updateMainWindowAfterEntry(host, count, nullptr);
-        states.push_back(examState(host));
-    }
-    EXPECT_EQ(states[0], (ExamState{true, false, false}));
-    EXPECT_EQ(states[1], states[0]);
-    EXPECT_EQ(states[3], (ExamState{true, true, false}));
-    EXPECT_EQ(states[4], states[3]);
-    EXPECT_EQ(states[9], states[3]);
-    EXPECT_EQ(states[10], (ExamState{true, true, true}));
-    EXPECT_EQ(states[11], states[10]);
-    EXPECT_EQ(host.counterUpdates, 12);
-}
-
 TEST(EntryUpdate, enablesFileAndCardCommandsButNeverOneWhoseWindowIsOpen) {
     FakeMainWindowHost host;
     for (int command : {cmd::ExamRandom, cmd::Overview, cmd::Statistics})
