@@ -47,8 +47,8 @@ TEST_F(Picking, inOrderAsksEveryCardOnceForListsAcrossBlockBounds) {
 
 TEST_F(Picking, inOrderAsksTheCardBehindAHoleOnce) {
     std::vector<Card*> cards = addCards(mainList, 15);
-    removeCard(mainList, cards[3]);
-    removeCard(mainList, cards[4]);
+    takeOut(mainList, cards[3]);
+    takeOut(mainList, cards[4]);
     EXPECT_EQ(pickInOrder(mainList, 3), cards[5]);
     EXPECT_EQ(pickInOrder(mainList, 15), nullptr);
     EXPECT_EQ(pickInOrder(mainList, 40), nullptr);
@@ -60,7 +60,7 @@ TEST_F(Picking, inOrderAsksTheCardBehindAHoleOnce) {
 
 TEST_F(Picking, inOrderMarksTheSlotPositionOnTheCard) {
     std::vector<Card*> cards = addCards(mainList, 12);
-    removeCard(mainList, cards[0]);
+    takeOut(mainList, cards[0]);
     ExamSession session(ExamKind::InOrder);
     session.start();
     session.nextCard([](Card&) { return false; });
@@ -105,7 +105,7 @@ TEST_F(Picking, randomNeverRepeatsOneOfTheLastThreeAndReachesEveryCard) {
     std::vector<Card*> cards = addCards(mainList, 40);
     // Holes everywhere but the end: only cards behind them are left to draw.
     for (int i = 0; i < 36; ++i)
-        removeCard(mainList, cards[static_cast<std::size_t>(i)]);
+        takeOut(mainList, cards[static_cast<std::size_t>(i)]);
     std::vector<Card*> picks;
     for (int i = 0; i < 2000; ++i)
         picks.push_back(pickRandom(mainList));

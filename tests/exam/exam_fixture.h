@@ -59,6 +59,12 @@ protected:
         return added;
     }
 
+    // Takes the card out of the list, leaving a hole, as deleting it does.
+    static void takeOut(CardList& list, Card* card) {
+        removeCard(list, card);
+        retireCard(card);
+    }
+
     FakeMainWindowHost host;
     NoticeRecorder notices;
     KnownCardChoice knownChoice = KnownCardChoice::KeepIt;

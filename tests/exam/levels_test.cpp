@@ -91,8 +91,7 @@ TEST_F(Levels, knownCardsMovesTheCardAndFreesItsSlot) {
 TEST_F(Levels, aCardDeletedMeanwhileIsNotMovedToTheKnownCards) {
     knownChoice = KnownCardChoice::KnownCards;
     Card* card = addCards(mainList, 1)[0];
-    removeCard(mainList, card);
-    retireCard(card);
+    takeOut(mainList, card);
     card->level = 4;
     answerRight(card, 1);
     EXPECT_EQ(countCards(knownList), 0);
@@ -102,8 +101,7 @@ TEST_F(Levels, aCardDeletedMeanwhileIsNotMovedToTheKnownCards) {
 TEST_F(Levels, knownWordsExaminationOffersNothingAndSendsAWrongCardBack) {
     knownChoice = KnownCardChoice::KnownCards;
     std::vector<Card*> main = addCards(mainList, 12);
-    removeCard(mainList, main[2]); // the first free slot of the main list
-    retireCard(main[2]);
+    takeOut(mainList, main[2]); // the first free slot of the main list
     std::vector<Card*> known = addCards(knownList, 2);
     known[0]->level = 7;
     known[1]->level = 7;
