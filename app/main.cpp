@@ -1,5 +1,6 @@
 #include "cards/card_commands.h"
 #include "exam/exam_commands.h"
+#include "exam/open_exams.h"
 #include "exam/random_number.h"
 #include "print/print_commands.h"
 #include "resources/app_icon.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     shell::makeStartFonts();
     installExamCommands();
     installCardCommands();
+    setExamWindowQuery(examIsOpen);
     installPrintCommands();
 
     MainWindow window(shell::joinCommandLine(argc, argv));

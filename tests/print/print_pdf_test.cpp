@@ -5,6 +5,7 @@
 #include "store/preferences.h"
 #include "tests/support/notice_recorder.h"
 #include "tests/support/qt_modal_answers.h"
+#include "tests/support/qt_unexpected_dialogs.h"
 #include "ui/command_registry.h"
 #include "ui/fonts.h"
 #include "ui/print_dialogs.h"
@@ -56,8 +57,7 @@ protected:
         });
     }
     void TearDown() override {
-        ui::setPrintDialogHandler(nullptr);
-        ui::setPrintPreviewHandler(nullptr);
+        installUnexpectedDialogHandlers();
         ui::clearCommandHandlers();
         resetCardStore();
         resetPreferences();

@@ -4,6 +4,7 @@
 #include "ui/font_dialog.h"
 #include "ui/message_boxes.h"
 #include "ui/modal.h"
+#include "ui/print_dialogs.h"
 #include "ui/tone.h"
 
 #include <QDialog>
@@ -30,5 +31,11 @@ void installUnexpectedDialogHandlers() {
                       << dialog.windowTitle().toStdString();
         return ui::kResultCancel;
     });
+    ui::setPrintDialogHandler([](QPrinter&) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    });
+    ui::setPrintPreviewHandler(
+        [](QPrintPreviewDialog&) { ADD_FAILURE() << "unexpected print preview"; });
     ui::setToneRecorder([](int, int) {});
 }
