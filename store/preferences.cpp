@@ -2,4 +2,6 @@
 
 Preferences preferences;
 
-void resetPreferences() { preferences = Preferences{}; }
+void resetPreferences() {
+    preferences = Preferences{};
+}

@@ -6,13 +6,13 @@
 // The user's preferences: read from the profile store at start-up, changed only in the
 // preferences window, written back at quit.
 struct Preferences {
-    int allMeanings = 1;          // every meaning of an answer must be typed
-    int meaningsInOrder = 0;      // ... and in the stored order
-    int32_t knownThreshold = 5;   // right answers after which a card may be moved to the known cards
+    int allMeanings = 1;        // every meaning of an answer must be typed
+    int meaningsInOrder = 0;    // ... and in the stored order
+    int32_t knownThreshold = 5; // right answers after which a card may be moved to the known cards
     int32_t showAdditionalInfo = 0; // 1 shows the additional information during an examination
     int duplexPrinting = 0;
     int printA7 = 1;
-    std::string applicationPath;  // read and written back, used by nothing else
+    std::string applicationPath; // read and written back, used by nothing else
 };
 
 extern Preferences preferences;
