@@ -22,22 +22,25 @@ Card* newCard(CardList& list) {
     return card;
 }
 
-// An empty lesson or additional information means none: the card keeps its "-".
-template <std::size_t N> void assignUnlessEmpty(char (&field)[N], std::string_view text) {
-    if (!text.empty())
-        assignText(field, text);
-}
-
-// The six fields of a card line; a field the line does not reach reads as empty.
+// The six fields of a card line. A field the line holds replaces the card's default, also when
+// it is empty (a card entered without a lesson has an empty lesson and keeps it through a save);
+// a field that a line cut short does not reach leaves the "-" of a new card, and reads as 0 for
+// the level and the id.
 void readCardLine(Card& card, ByteReader& in) {
     constexpr int kFields = 6;
     std::string_view fields[kFields] = {"", "", "", "", "", ""};
-    for (int n = 0; n < kFields && in.nextField(fields[n]); ++n) {
+    int reached = 0;
+    while (reached < kFields) {
+        bool tabFollows = in.nextField(fields[reached++]);
+        if (!tabFollows)
+            break;
     }
     assignText(card.question, fields[0]);
     assignText(card.answer, fields[1]);
-    assignUnlessEmpty(card.lesson, fields[2]);
-    assignUnlessEmpty(card.additionalInfo, fields[3]);
+    if (reached > 2)
+        assignText(card.lesson, fields[2]);
+    if (reached > 3)
+        assignText(card.additionalInfo, fields[3]);
     card.level = parseDecimal(fields[4]);
     card.id = parseDecimal(fields[5]); // replaces the id the card was made with
     in.skipLine();

@@ -162,6 +162,7 @@ TEST_F(ListReaderTest, saveThenOpenGivesTheSameCards) {
             "e",
             "street", "-", "-");
     addCard(mainList, "caf\xE9", "Caf\xE9", "Reisen", "-");
+    addCard(mainList, "no lesson", "keine Lektion", "", ""); // entered with empty fields
     addCard(knownList, "\x9Cuvre",
             "Werk \x96 \x8C"
             "uvre",
