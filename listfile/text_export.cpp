@@ -20,7 +20,9 @@ void appendExportLine(std::string& out, const Card& card, ExportKind kind) {
 }
 
 void exportTo(const CardList& list, const std::string& path, FileInfo& info, ExportKind kind) {
-    info.fileName = path;
+    // The export of the questions alone reports no file name; the other two do.
+    if (kind != ExportKind::questions)
+        info.fileName = path;
     info.status = 1;
     if (countCards(list) == 0) {
         showError(kNoCardsText);

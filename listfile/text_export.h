@@ -15,7 +15,8 @@ std::string exportBytes(const CardList& list, const CardList& known, ExportKind 
 
 // Writes the export to the path, replacing the file in one step; status 0 when done. An empty
 // list is refused with text 102 and status 1, and no file is created or changed. Neither the
-// modified state nor the list's file name changes.
+// modified state nor the list's file name changes. exportCards and exportAnswers put the path
+// into info's file name; exportQuestions leaves it as it was.
 void exportCards(const CardList& list, const std::string& path, FileInfo& info);
 void exportQuestions(const CardList& list, const std::string& path, FileInfo& info);
 void exportAnswers(const CardList& list, const std::string& path, FileInfo& info);

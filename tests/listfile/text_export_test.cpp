@@ -19,12 +19,15 @@ TEST_F(TextExportTest, exportsMainThenKnownCards) {
     FileInfo info;
     exportCards(mainList, path("cards.txt"), info);
     EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.fileName, path("cards.txt"));
     EXPECT_EQ(fileBytes(path("cards.txt")), "house\tHaus, Heim\r\ntree\tBaum\r\ncat\tKatze\r\n");
     exportQuestions(mainList, path("questions.txt"), info);
     EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.fileName, path("cards.txt")); // the questions' export names no file
     EXPECT_EQ(fileBytes(path("questions.txt")), "house\r\ntree\r\ncat\r\n");
     exportAnswers(mainList, path("answers.txt"), info);
     EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.fileName, path("answers.txt"));
     EXPECT_EQ(fileBytes(path("answers.txt")), "Haus, Heim\r\nBaum\r\nKatze\r\n");
     EXPECT_EQ(modifiedFlag, 1);
     EXPECT_FALSE(fs::exists("font_debug_file"));
