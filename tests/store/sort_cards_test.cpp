@@ -1,6 +1,7 @@
 #include "store/sort_cards.h"
 #include "tests/store/store_fixture.h"
 
+#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -76,6 +77,22 @@ TEST_F(SortTest, byLevel_thenQuestion_andHolesDisappear) {
     EXPECT_EQ(questions(mainList), (std::vector<std::string>{"c", "a", "b", "d"}));
     EXPECT_EQ(mainList.slot(3)->question, std::string("d"));
     delete removed;
+}
+
+TEST_F(SortTest, brokenListsEndTheProgram) {
+    // A card past its limits is found before anything is sorted.
+    Card* broken = add(mainList, "q");
+    std::memset(broken->lesson, 'x', sizeof broken->lesson);
+    setNoticeSink(nullptr); // the dying child writes its box to stderr
+    EXPECT_EXIT(sortCards(mainList, SortKey::byQuestion), testing::ExitedWithCode(8),
+                "A card was not correct. Internal database error.");
+    assignText(broken->lesson, "-");
+    // The same card twice in one list would be compared with itself, under every key.
+    appendCard(wrongList, broken);
+    appendCard(wrongList, broken);
+    for (SortKey key : {SortKey::byQuestion, SortKey::byLevel, SortKey::byId})
+        EXPECT_EXIT(sortCards(wrongList, key), testing::ExitedWithCode(8),
+                    "a card has been compared with itself");
 }
 
 TEST_F(SortTest, exchangeTwiceRestoresEveryCard) {
