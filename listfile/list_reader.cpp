@@ -77,8 +77,12 @@ int readCardLines(CardList& list, ByteReader& in) {
 void importTextLines(CardList& list, ByteReader& in, FileInfo& info) {
     int count = 0;
     while (!in.atEnd()) {
+        // An empty line where a card would start holds no text: skipping it loses nothing, and
+        // spares a question that begins with a line end or, at the end of the file, a card with
+        // a line end as its question and no answer. Inside a question (a line without a TAB
+        // runs on into the next) every line end, empty lines included, is kept.
         if (in.consumeLineEnd())
-            continue; // an empty line holds no card
+            continue;
         readImportedCard(*newCard(list), in);
         ++count;
     }
