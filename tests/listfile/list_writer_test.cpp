@@ -29,6 +29,20 @@ TEST_F(ListWriterTest, writesTheExampleFileByteForByte) {
     EXPECT_TRUE(notices.entries.empty());
 }
 
+TEST_F(ListWriterTest, exampleFileReadAndWrittenAgainIsTheSameBytes) {
+    for (const char* name : {"example.zlk", "../../samples/english-german.zlk"}) {
+        SCOPED_TRACE(name);
+        resetCardStore();
+        restoredFonts.clear();
+        FileInfo info;
+        readListFile(mainList, testData(name).string(), info, recordFonts());
+        ASSERT_EQ(restoredFonts.size(), 2u);
+        writeListFile(mainList, path("again.zlk"), info, restoredFonts[0], restoredFonts[1]);
+        EXPECT_EQ(info.status, 0);
+        EXPECT_EQ(fileBytes(path("again.zlk")), fileBytes(testData(name)));
+    }
+}
+
 TEST_F(ListWriterTest, listWithoutKnownCardsEndsWithTheEmptyLine) {
     addCard(mainList, "a", "b", "-", "-");
     std::string bytes = listFileBytes(mainList, knownList, exampleFont(400), exampleFont(400));
