@@ -71,6 +71,8 @@ int printListPage(ui::PrintDevice& device, std::span<Card* const> cards,
     using namespace listpage;
     const int height = device.printableHeight();
     int result = 1;
+    if (height <= kNoRowHeight)
+        return result; // not even a row of one line fits below the first top
     int linesUsed = 0;
     for (std::size_t i = 0; i < cards.size(); ++i) {
         const Card& card = *cards[i];
@@ -103,8 +105,8 @@ bool printListDocument(ui::PrintDevice& device, const std::vector<Card*>& cards)
         int r = printListPage(device, rest, questionFont, answerFont, printFont);
         if (!job.endPage())
             return false;
-        if (r == 0)
-            break;
+        if (r <= 1)
+            break; // the cards ran out, or the page held none (a height refused above)
         rest = rest.subspan(static_cast<std::size_t>(r - 1));
     }
     return job.endDocument();

@@ -22,6 +22,8 @@ constexpr int kLessonWidth = 200;
 // The page must hold the three columns and one row of one line.
 constexpr int kSmallestWidth = kLessonLeft + kLessonWidth;
 constexpr int kSmallestHeight = kFirstRowTop + kLineHeight + 1;
+// The page routine prints nothing on a page this high or lower.
+constexpr int kNoRowHeight = 240;
 } // namespace listpage
 
 // Sets the font's height to 0 (the device's default size for its face; the font keeps that
@@ -35,7 +37,8 @@ int drawWrappedText(int x, int top, int lineHeight, int columnWidth, std::string
 
 // Prints one page of the list, starting with the first of the cards. Returns 0 when the cards
 // ran out on this page, else 1 plus the number of cards printed. A row goes on the page only
-// while its last line ends above the printable height; the first row of a page always prints.
+// while its last line ends above the printable height; the first row of a page always prints,
+// unless the page is no higher than kNoRowHeight: then nothing is printed and 1 returned.
 int printListPage(ui::PrintDevice& device, std::span<Card* const> cards,
                   FontDescription& questionFont, FontDescription& answerFont,
                   FontDescription& lessonFont);

@@ -69,6 +69,16 @@ TEST_F(ListLayoutTest, pageRoutineCountsCardsAndEndsWhenTheyRunOut) {
     EXPECT_EQ(printListPage(device, cards.all(), questionFont, answerFont, printFont), 5);
     std::span<Card* const> lastTwo(cards.all().data() + 8, 2);
     EXPECT_EQ(printListPage(device, lastTwo, questionFont, answerFont, printFont), 0);
+
+    // A page no higher than 240 takes no row: nothing is drawn and the cards remain.
+    RecordingDevice flat;
+    flat.height = 240;
+    flat.startDocument("list");
+    flat.startPage();
+    EXPECT_EQ(printListPage(flat, cards.all(), questionFont, answerFont, printFont), 1);
+    EXPECT_TRUE(flat.allPages().at(0).texts.empty());
+    flat.height = 241;
+    EXPECT_EQ(printListPage(flat, cards.all(), questionFont, answerFont, printFont), 2);
 }
 
 TEST_F(ListLayoutTest, rowShowsEachColumnInItsFontAndPlace) {
