@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -20,31 +19,36 @@ int compareNumber(int32_t a, int32_t b) {
     return (a > b) - (a < b);
 }
 
-} // namespace
-
-int compareCards(Card* a, const Card* b, SortKey key) {
+// The key chain without the repair: 0 when the two cards agree in every step, the id included.
+int compareChain(const Card* a, const Card* b, SortKey key) {
     int c = 0;
     switch (key) {
     case SortKey::byQuestion:
         c = compareText(a->question, b->question);
-        return c ? c : compareCards(a, b, SortKey::byAnswer);
+        return c ? c : compareChain(a, b, SortKey::byAnswer);
     case SortKey::byAnswer:
         c = compareText(a->answer, b->answer);
-        return c ? c : compareCards(a, b, SortKey::byId);
+        return c ? c : compareChain(a, b, SortKey::byId);
     case SortKey::byLevel:
         c = compareNumber(a->level, b->level);
-        return c ? c : compareCards(a, b, SortKey::byQuestion);
+        return c ? c : compareChain(a, b, SortKey::byQuestion);
     case SortKey::byLesson:
         c = compareText(a->lesson, b->lesson);
-        return c ? c : compareCards(a, b, SortKey::byQuestion);
+        return c ? c : compareChain(a, b, SortKey::byQuestion);
     default:
-        c = compareNumber(a->id, b->id);
-        if (c)
-            return c;
-        // A card whose id is already taken gets a fresh one and goes before.
-        a->id = nextCardId++;
-        return -1;
+        return compareNumber(a->id, b->id);
     }
+}
+
+} // namespace
+
+int compareCards(Card* a, const Card* b, SortKey key) {
+    int c = compareChain(a, b, key);
+    if (c)
+        return c;
+    // A card whose id is already taken gets a fresh one and goes before.
+    a->id = nextCardId++;
+    return -1;
 }
 
 namespace {
@@ -54,15 +58,6 @@ struct Node {
     int before = -1;
     int after = -1;
 };
-
-bool idsAreDistinct(const std::vector<Card*>& cards) {
-    std::unordered_set<int32_t> seen;
-    seen.reserve(cards.size() * 2);
-    for (const Card* c : cards)
-        if (!seen.insert(c->id).second)
-            return false;
-    return true;
-}
 
 void checkTree(const std::vector<Node>& nodes) {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
@@ -127,16 +122,16 @@ CardList sortCards(CardList& list, SortKey key) {
     }
     validateCards(list);
     std::vector<Card*> cards = list.cards();
-    std::vector<Card*> order;
-    if (idsAreDistinct(cards)) {
-        // Without a shared id no comparison can answer 0 or change an id, so the tree's order
-        // is the plain ascending order of the key chain.
-        order = cards;
-        std::sort(order.begin(), order.end(),
-                  [key](Card* a, Card* b) { return a != b && compareCards(a, b, key) < 0; });
-    } else {
+    // When no two cards agree in the whole key chain, id included, no comparison reaches the id
+    // repair and the chain is a strict order: the tree's order is then the plain ascending
+    // order, found without the tree's square cost on a list that is already sorted. Only cards
+    // that agree in every step (a shared id among them) need the tree walk.
+    std::vector<Card*> order = cards;
+    auto chainLess = [key](const Card* a, const Card* b) { return compareChain(a, b, key) < 0; };
+    std::sort(order.begin(), order.end(), chainLess);
+    auto agree = [key](const Card* a, const Card* b) { return compareChain(a, b, key) == 0; };
+    if (std::adjacent_find(order.begin(), order.end(), agree) != order.end())
         order = treeOrder(cards, key);
-    }
     releaseBlocks(list);
     CardList sorted;
     for (Card* card : order)
