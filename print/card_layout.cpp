@@ -91,18 +91,6 @@ int printCardPage(ui::PrintDevice& device, const Grid& grid, std::span<Card* con
     return grid.cardsPerPage;
 }
 
-bool orientationFits(const ui::PrintDevice& device, bool a7) {
-    if (!a7 && device.orientation() == ui::PageOrientation::Landscape) {
-        showError(187);
-        return false;
-    }
-    if (a7 && device.orientation() == ui::PageOrientation::Portrait) {
-        showError(188);
-        return false;
-    }
-    return true;
-}
-
 bool pageFitsCards(const ui::PrintDevice& device, const Grid& grid) {
     int w = device.printableWidth();
     int h = device.printableHeight();
@@ -162,6 +150,18 @@ bool printSeparateSides(PrintJob& job, ui::PrintDevice& device, const Grid& grid
 
 } // namespace
 
+bool orientationFits(ui::PageOrientation orientation, bool a7) {
+    if (!a7 && orientation == ui::PageOrientation::Landscape) {
+        showError(187);
+        return false;
+    }
+    if (a7 && orientation == ui::PageOrientation::Portrait) {
+        showError(188);
+        return false;
+    }
+    return true;
+}
+
 int printCardPageA6(ui::PrintDevice& device, std::span<Card* const> cards, FontDescription& font,
                     int side) {
     return printCardPage(device, gridA6, cards, font, side);
@@ -175,7 +175,7 @@ int printCardPageA7(ui::PrintDevice& device, std::span<Card* const> cards, FontD
 bool printFlashCardDocuments(ui::PrintDevice& device, const std::vector<Card*>& cards, bool a7,
                              bool duplex) {
     const Grid& grid = a7 ? gridA7 : gridA6;
-    if (!orientationFits(device, a7) || !pageFitsCards(device, grid))
+    if (!orientationFits(device.orientation(), a7) || !pageFitsCards(device, grid))
         return false;
     PrintJob job(device);
     if (!job.startDocument(strings::text(186)))

@@ -33,6 +33,10 @@ int printCardPageA6(ui::PrintDevice& device, std::span<Card* const> cards, FontD
 int printCardPageA7(ui::PrintDevice& device, std::span<Card* const> cards, FontDescription& font,
                     int side);
 
+// True when the page orientation suits the layout (A6 portrait, A7 landscape); else tells the
+// user which orientation to choose (texts 187, 188) and returns false.
+bool orientationFits(ui::PageOrientation orientation, bool a7);
+
 // Prints the cards as flash cards in the question font. With duplex the pages run answers,
 // questions, answers, ...; without it all answer pages come first, in a document of their own,
 // then all question pages in a second one (in the same document when the device keeps only

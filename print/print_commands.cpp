@@ -20,16 +20,21 @@ namespace {
 constexpr int kNoDeviceText = 138;
 
 using CardPrinter = std::function<void(ui::PrintDevice& device, const std::vector<Card*>& cards)>;
+// Whether the layout can go on a page of the chosen orientation (telling the user if not).
+using OrientationCheck = std::function<bool(ui::PageOrientation orientation)>;
 
 // Asks for the cards, then prints them on the printer the user chooses, or shows them in the
-// preview first when the user asked for that.
-void runPrintCommand(const ui::PrintSetup& setup, const CardPrinter& printCards) {
+// preview first when the user asked for that. The orientation is checked before the printer.
+void runPrintCommand(const ui::PrintSetup& setup, const OrientationCheck& orientationFits,
+                     const CardPrinter& printCards) {
     PrintSelectionDialog selection(ui::dialogParent());
     int result = ui::runModal(selection);
     if (result != ui::kResultOk && result != PrintSelectionDialog::kResultPreview)
         return;
     const std::vector<Card*> cards = selection.printSet();
-    auto painter = [&cards, &printCards](ui::PrintDevice* device) {
+    auto painter = [&](ui::PrintDevice* device, ui::PageOrientation orientation) {
+        if (!orientationFits(orientation))
+            return;
         if (!device) {
             showError(kNoDeviceText);
             return;
@@ -45,10 +50,12 @@ void runPrintCommand(const ui::PrintSetup& setup, const CardPrinter& printCards)
 } // namespace
 
 void printCardList() {
-    runPrintCommand({ui::PageOrientation::Portrait, false, strings::text(185)},
-                    [](ui::PrintDevice& device, const std::vector<Card*>& cards) {
-                        printListDocument(device, cards);
-                    });
+    runPrintCommand(
+        {ui::PageOrientation::Portrait, false, strings::text(185)},
+        [](ui::PageOrientation) { return true; },
+        [](ui::PrintDevice& device, const std::vector<Card*>& cards) {
+            printListDocument(device, cards);
+        });
 }
 
 void printFlashCards() {
@@ -56,9 +63,11 @@ void printFlashCards() {
     const bool duplex = preferences.duplexPrinting != 0;
     ui::PrintSetup setup{a7 ? ui::PageOrientation::Landscape : ui::PageOrientation::Portrait,
                          duplex, strings::text(186)};
-    runPrintCommand(setup, [a7, duplex](ui::PrintDevice& device, const std::vector<Card*>& cards) {
-        printFlashCardDocuments(device, cards, a7, duplex);
-    });
+    runPrintCommand(
+        setup, [a7](ui::PageOrientation orientation) { return orientationFits(orientation, a7); },
+        [a7, duplex](ui::PrintDevice& device, const std::vector<Card*>& cards) {
+            printFlashCardDocuments(device, cards, a7, duplex);
+        });
 }
 
 void installPrintCommands() {

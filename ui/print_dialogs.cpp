@@ -58,15 +58,18 @@ bool printerAvailable(const QPrinter& printer, bool preview) {
 }
 
 void paintOn(QPrinter& printer, bool preview, const PagePainter& painter) {
+    const PageOrientation orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
+                                            ? PageOrientation::Landscape
+                                            : PageOrientation::Portrait;
     if (!printerAvailable(printer, preview)) {
-        painter(nullptr);
+        painter(nullptr, orientation);
         return;
     }
     // A printer chosen in a dialog may bring a resolution of its own.
     if (printer.resolution() != kPrintResolution)
         printer.setResolution(kPrintResolution);
     QtPrintDevice device(printer, preview);
-    painter(&device);
+    painter(&device, orientation);
 }
 
 } // namespace

@@ -17,8 +17,9 @@ struct PrintSetup {
     std::string documentName; // UTF-8; the dialog offers it as the name of a PDF file
 };
 
-// Draws the pages on the device; gets nullptr when the chosen printer cannot be had.
-using PagePainter = std::function<void(PrintDevice* device)>;
+// Draws the pages on the device; gets nullptr when the chosen printer cannot be had. The
+// orientation is the one chosen for the page, known even when the printer is not.
+using PagePainter = std::function<void(PrintDevice* device, PageOrientation orientation)>;
 
 // The print dialog (the CUPS printers and printing to a PDF file), preset with the setup. After
 // OK the painter runs on the chosen printer at 600 dpi. False when the user cancelled.

@@ -167,6 +167,19 @@ TEST_F(PrintPdfTest, printerThatCannotBeHadIsReported) {
     printCardList();
     ASSERT_EQ(notices.entries.size(), 1u);
     EXPECT_EQ(notices.entries[0].text.rfind("There was an error while building a 'Device", 0), 0u);
+
+    // The orientation the user chose is judged first, even for a printer that is not there.
+    ui::setPrintDialogHandler([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(QStringLiteral("no printer of this name"));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    preferences.printA7 = 0;
+    chooseAllCards();
+    printFlashCards();
+    ASSERT_EQ(notices.entries.size(), 2u);
+    EXPECT_EQ(notices.entries[1].text.rfind("To print cards of the format A6", 0), 0u);
 }
 
 TEST_F(PrintPdfTest, previewShowsBothSidesOfEveryCard) {
