@@ -72,14 +72,11 @@ AnswerMatch compareAnswer(std::string_view stored, std::string_view typed, Answe
         return AnswerMatch::TooManyMeanings;
 
     int typedCount = 0;
+    bool anyWord = false;
     std::size_t at = 0;
     for (;;) {
         Meaning m = meaningAt(typed, at);
-        bool first = typedCount == 0;
-        // An empty first meaning (an empty answer, or one that begins with a separator) is never
-        // right, even where the stored answer holds an empty meaning.
-        if (first && m.text.empty())
-            return AnswerMatch::Wrong;
+        anyWord = anyWord || !m.text.empty();
         if (meanings.holds(m.text)) {
             ++typedCount;
             if (!m.endedBySeparator)
@@ -87,15 +84,19 @@ AnswerMatch compareAnswer(std::string_view stored, std::string_view typed, Answe
             at = skipOneBlank(typed, m.next);
             continue;
         }
-        if (!m.text.empty())
+        // Not stored: a word is wrong, and so is an answer that begins with an empty meaning.
+        if (!m.text.empty() || typedCount == 0)
             return AnswerMatch::Wrong;
-        // An empty meaning that is not stored is passed over. At the end of the text (a typed
-        // answer ending in a separator) it is not counted: the comparison ends there.
+        // A later empty meaning is passed over. At the end of the text (a typed answer ending in
+        // a separator) it is not counted: the comparison ends there.
         if (!m.endedBySeparator)
             break;
         ++typedCount;
         at = m.next;
     }
+    // Separators alone are no answer, even where the stored answer holds empty meanings.
+    if (!anyWord)
+        return AnswerMatch::Wrong;
     if (rule.allMeanings && typedCount != meanings.count)
         return AnswerMatch::Wrong;
     return AnswerMatch::Right;

@@ -50,6 +50,13 @@ const Row rows[] = {
     {"a,,b", "b,,a", false, true, true},
     {"house,", "", false, false, false}, // an empty answer is never right
     {"house,", "house", false, false, true},
+    // A leading empty meaning counts where the stored answer holds one; separators alone never.
+    {"house,", ",house", false, true, true},
+    {"a,,b", ",b", false, false, true},
+    {"a,,b", ",b,a", false, true, true},
+    {"a,,b", ",", false, false, false},
+    {"a,,b", ", ,", false, false, false},
+    {"house,", ", ", false, false, false},
     {"", "", true, true, true},
     {"", "x", false, false, false},
 };
