@@ -29,7 +29,6 @@ QLineEdit* readOnly(QLineEdit* field, int id, const QString& text) {
 QPushButton* button(QHBoxLayout* row, const char* text, int id) {
     auto* b = new QPushButton(QString::fromLatin1(text));
     b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
     row->addWidget(b);
     return b;
 }

@@ -43,10 +43,10 @@ QLineEdit* addReadOnlyField(QFormLayout* form, const char* label, int id) {
     return field;
 }
 
+// Buttons stay auto-default: Enter presses the button that has the focus, else OK.
 QPushButton* addButton(QHBoxLayout* row, const char* text, int id) {
     auto* button = new QPushButton(QString::fromLatin1(text));
     button->setObjectName(QString::number(id));
-    button->setAutoDefault(false);
     row->addWidget(button);
     return button;
 }

@@ -23,7 +23,6 @@ KnownCardDialog::KnownCardDialog(QWidget* parent) : QDialog(parent) {
     keep->setDefault(true);
     auto* known = new QPushButton(QStringLiteral("Known Cards"));
     known->setObjectName(QStringLiteral("2"));
-    known->setAutoDefault(false);
     row->addWidget(keep);
     row->addWidget(known);
     layout->addLayout(row);

@@ -32,7 +32,6 @@ LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNa
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("2"));
-    cancel->setAutoDefault(false);
     row->addWidget(ok);
     row->addWidget(cancel);
     layout->addLayout(row);

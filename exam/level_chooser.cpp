@@ -23,7 +23,6 @@ LevelChooser::LevelChooser(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("2"));
-    cancel->setAutoDefault(false);
     row->addWidget(ok);
     row->addWidget(cancel);
     layout->addLayout(row);

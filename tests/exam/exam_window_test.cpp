@@ -1,5 +1,6 @@
 #include "exam/answer_check_dialog.h"
 #include "exam/exam_kinds.h"
+#include "exam/known_card_dialog.h"
 #include "tests/exam/exam_window_fixture.h"
 
 namespace {
@@ -71,6 +72,18 @@ TEST_F(ExamWindow, everyWayOfClosingGivesTheCommandBack) {
         EXPECT_FALSE(examIsOpen(cmd::SystematicExam));
     }
     EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(ExamWindow, enterOnTheCloseButtonClosesInsteadOfJudging) {
+    std::vector<Card*> cards = addCards(mainList, 4);
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+    ASSERT_NE(exam, nullptr);
+    QTest::keyClick(control<QPushButton>(exam, 4), Qt::Key_Return);
+    flushDeletes();
+    EXPECT_TRUE(openExams().empty());
+    EXPECT_EQ(cards[0]->askCount, 0);
+    EXPECT_TRUE(modal.shown.empty());
 }
 
 TEST_F(ExamWindow, refusalsAtTheStart) {
@@ -176,6 +189,22 @@ TEST_F(AnswerCheck, showsBothAnswersAndEnterMeansNo) {
     });
     EXPECT_EQ(result, ui::kResultCancel);
     EXPECT_STREQ(card->answer, "house, home");
+}
+
+TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
+    int result = run("dwelling", [](QDialog& d) {
+        QTest::keyClick(control<QPushButton>(&d, 3), Qt::Key_Return);
+        return d.isVisible() ? -1 : ui::mappedResult(d.result());
+    });
+    EXPECT_EQ(result, ui::kResultOk);
+
+    KnownCardDialog known;
+    modal.queue([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Do you really know this word?");
+        QTest::keyClick(control<QPushButton>(&d, 2), Qt::Key_Return); // "Known Cards"
+        return d.isVisible() ? -1 : ui::mappedResult(d.result());
+    });
+    EXPECT_EQ(ui::runModal(known), ui::kResultCancel);
 }
 
 TEST_F(AnswerCheck, addAndReplaceTheAnswer) {
