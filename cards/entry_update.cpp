@@ -34,15 +34,16 @@ void updateMainWindowAfterEntry(ui::MainWindowHost& host, int mainCount,
                         cmd::ExportQuestions, cmd::ExportAnswers, cmd::Print, cmd::PrintCards})
         host.setCommandEnabled(command, true);
 
+    // The two buttons first; the overview's menu command goes with its button.
     enableUnlessOpen(host, cmd::Overview, ctl::OverviewButton, windowOpen);
-    enableUnlessOpen(host, cmd::ExchangeQA, ctl::ExchangeButton, windowOpen);
+    host.setButtonEnabled(ctl::ExchangeButton, true);
 
     for (const ExamThreshold& exam : kExamThresholds)
         if (mainCount >= exam.minimum)
             enableUnlessOpen(host, exam.command, exam.button, windowOpen);
 
-    for (int command :
-         {cmd::Sort, cmd::ModifyCards, cmd::Statistics, cmd::ChooseLesson, cmd::ChooseLevel})
+    for (int command : {cmd::Sort, cmd::ExchangeQA, cmd::ModifyCards, cmd::Statistics,
+                        cmd::ChooseLesson, cmd::ChooseLevel})
         enableUnlessOpen(host, command, 0, windowOpen);
 
     host.updateCounters();

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
+#include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,6 +35,54 @@ TEST(EntryUpdate, enablesFileAndCardCommandsButNeverOneWhoseWindowIsOpen) {
     for (int command : {cmd::NewList, cmd::OpenList, cmd::NewCards, cmd::ExamWrongWords,
                         cmd::ExamKnownWords, cmd::LevelInOrder})
         EXPECT_EQ(host.commands.count(command), 0u) << command;
+}
+
+// Records what the update does to the main window, in order: ('c', command), ('b', button),
+// ('u', 0) for the counters.
+class OrderRecordingHost : public ui::MainWindowHost {
+public:
+    QWidget* window() override { return nullptr; }
+    void setCommandEnabled(int id, bool enabled) override {
+        if (enabled)
+            steps.emplace_back('c', id);
+    }
+    bool isCommandEnabled(int) const override { return false; }
+    void setButtonEnabled(int id, bool enabled) override {
+        if (enabled)
+            steps.emplace_back('b', id);
+    }
+    void updateCounters() override { steps.emplace_back('u', 0); }
+
+    int at(char kind, int id) const {
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (steps[i] == std::make_pair(kind, id))
+                return static_cast<int>(i);
+        ADD_FAILURE() << kind << ' ' << id << " not done";
+        return -1;
+    }
+    std::vector<std::pair<char, int>> steps;
+};
+
+TEST(EntryUpdate, stepsComeInTheirOrder_fileButtonsExaminationsCardsChoosersCounters) {
+    OrderRecordingHost host;
+    updateMainWindowAfterEntry(host, 11, nullptr);
+    const std::vector<int> order = {host.at('c', cmd::Print),
+                                    host.at('b', ctl::OverviewButton),
+                                    host.at('b', ctl::ExchangeButton),
+                                    host.at('c', cmd::ExamInOrder),
+                                    host.at('b', ctl::InOrderButton),
+                                    host.at('c', cmd::ExamRandom),
+                                    host.at('c', cmd::SystematicExam),
+                                    host.at('b', ctl::SystematicButton),
+                                    host.at('c', cmd::Sort),
+                                    host.at('c', cmd::ExchangeQA),
+                                    host.at('c', cmd::ModifyCards),
+                                    host.at('c', cmd::Statistics),
+                                    host.at('c', cmd::ChooseLesson),
+                                    host.at('c', cmd::ChooseLevel),
+                                    host.at('u', 0)};
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_EQ(order.back(), static_cast<int>(host.steps.size()) - 1);
 }
 
 } // namespace
