@@ -3,6 +3,8 @@
 #include "store/card_list.h"
 #include "store/card_store.h"
 
+#include <cstring>
+
 namespace {
 
 Card* findByText(const CardList& list, SearchField field, std::string_view text, int32_t bound) {
@@ -22,7 +24,8 @@ Card* searchCardByText(SearchField field, std::string_view text, int32_t shownId
 
 std::optional<int32_t> readSearchId(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    // The blanks a C reading of a number skips: space, tab, line breaks, form feed.
+    while (i < text.size() && std::strchr(" \t\n\v\f\r", text[i]) && text[i] != '\0')
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))

@@ -43,6 +43,7 @@ TEST(SearchIdText, readsLeadingNumberLikeTheUserMeansIt) {
     EXPECT_EQ(readSearchId(""), 0);
     EXPECT_EQ(readSearchId("  -7"), -7);
     EXPECT_EQ(readSearchId("+42 "), 42);
+    EXPECT_EQ(readSearchId("\r\n\v\f 8"), 8);
     EXPECT_EQ(readSearchId("- 3"), 0);
     EXPECT_EQ(readSearchId("2147483647"), INT32_MAX);
     EXPECT_EQ(readSearchId("-2147483648"), INT32_MIN);
