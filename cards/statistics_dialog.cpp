@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -120,8 +121,14 @@ void StatisticsDialog::buildControls() {
     buttons->addWidget(ok);
     buttons->addWidget(refreshButton);
     buttons->addStretch();
+    // The charts are drawn in the window's own pixels: the chart widget lies at its top-left
+    // corner, and only the buttons and the figures keep a margin.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    buttons->setContentsMargins(0, margin, 0, 0);
+    figures->setContentsMargins(margin, 0, 0, 0);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(chart_, 0, 0);
+    grid->setContentsMargins(0, 0, margin, margin);
+    grid->addWidget(chart_, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addLayout(buttons, 0, 1);
     grid->addLayout(figures, 1, 0, 1, 2);
 }

@@ -82,7 +82,7 @@ TEST_F(StatisticsDialogTest, chartsPaintTheBarsAndTheFiguresFollowThePaint) {
     add(mainList, "negative", "a", "-", -4);
     StatisticsDialog* dialog = openStatistics();
     auto* chart = control<StatisticsChart>(dialog, cardctl::Charts);
-    QImage image = chart->grab().toImage();
+    QImage image = dialog->grab().toImage();                   // in the window's own pixels
     EXPECT_EQ(image.pixelColor(30, 30), QColor(255, 0, 0));    // bar 0: 11 cards, 80 high
     EXPECT_EQ(image.pixelColor(120, 70), QColor(255, 100, 0)); // bar 2: 5 cards, 36 high
     EXPECT_NE(image.pixelColor(120, 60), QColor(255, 100, 0));
