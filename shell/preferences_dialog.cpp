@@ -1,6 +1,7 @@
 #include "shell/preferences_dialog.h"
 
 #include "shell/dialog_units.h"
+#include "shell/wrapping_radio_button.h"
 #include "store/preferences.h"
 #include "ui/field_exchange.h"
 
@@ -66,9 +67,10 @@ void PreferencesDialog::buildControls() {
                                       this),
                      1031, du.rect(9, 108, 195, 10));
     allMeanings_ =
-        place(new QRadioButton(QStringLiteral("The meanings do not need to be entered in the "
-                                              "right order,\nbut you have to enter all words."),
-                               this),
+        place(new WrappingRadioButton(QStringLiteral("The meanings do not need to be entered in "
+                                                     "the right order, but you have to enter all "
+                                                     "words."),
+                                      this),
               1032, du.rect(9, 116, 280, 25));
     anyMeanings_ = place(
         new QRadioButton(QStringLiteral("You do not need to enter all meanings of a word"), this),

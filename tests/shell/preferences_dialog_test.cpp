@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,14 @@ TEST_F(PreferencesDialogTest, defaultsStayInForceAfterCancel) {
     EXPECT_EQ(preferences.meaningsInOrder, 0);
     EXPECT_EQ(preferences.allMeanings, 1);
     EXPECT_EQ(preferences.duplexPrinting, 1); // not one of the defaults
+}
+
+TEST_F(PreferencesDialogTest, theTwoLineRuleKeepsItsWholeTextAndAnswersAClickOnItsSecondLine) {
+    dialog.show();
+    QRadioButton* all = radio(1032);
+    EXPECT_EQ(all->text(), QStringLiteral("The meanings do not need to be entered in the right "
+                                          "order, but you have to enter all words."));
+    radio(1033)->setChecked(true);
+    QTest::mouseClick(all, Qt::LeftButton, {}, QPoint(all->width() / 2, all->height() - 2));
+    EXPECT_TRUE(all->isChecked());
 }
