@@ -19,12 +19,23 @@
 #include "ui/main_window_host.h"
 #include "ui/message_boxes.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace shell {
 namespace {
 
 const char* const kUntitled = "UNTITLED";
+const char* const kTextImportFormat = "ASCII-tabsep-file";
+
+// A list imported from a plain text file has no list file yet: Save List asks for a name, so the
+// user's text file is never overwritten in the list format.
+bool listIsTextImport = false;
+
+bool isTextImport() {
+    return listIsTextImport && currentFileName != kUntitled;
+}
 
 QString tableText(int number) {
     return QString::fromUtf8(strings::text(number));
@@ -54,11 +65,23 @@ bool writeExport(SaveKind kind, const std::string& path) {
     return info.status == 0;
 }
 
+// The name the list's save dialog starts with: for an imported list the text file's name as a
+// list file (unless that is the text file itself), else "UNTITLED".
+QString suggestedListName() {
+    const QString untitled = QString::fromLatin1(kUntitled);
+    if (!isTextImport())
+        return untitled;
+    QFileInfo text(QFile::decodeName(QByteArray::fromStdString(currentFileName)));
+    if (text.suffix().compare(QStringLiteral("zlk"), Qt::CaseInsensitive) == 0)
+        return untitled;
+    return text.dir().filePath(text.completeBaseName() + QStringLiteral(".zlk"));
+}
+
 ui::FileDialogResult askSavePath(SaveKind kind) {
     if (kind == SaveKind::List)
         return ui::getSaveFileName(tableText(text::SaveAsTitle),
                                    {{QStringLiteral("Zelkora-File"), QStringLiteral("*.zlk")}},
-                                   QStringLiteral("zlk"), QString::fromLatin1(kUntitled));
+                                   QStringLiteral("zlk"), suggestedListName());
     return ui::getSaveFileName(tableText(text::ExportTitle),
                                {{QStringLiteral("text file"), QStringLiteral("*.txt")}},
                                QStringLiteral("txt"));
@@ -78,6 +101,7 @@ bool openList(const std::string& path) {
         return false;
     }
     currentFileName = path;
+    listIsTextImport = info.formatName == kTextImportFormat;
     ui::MainWindowHost* host = ui::mainWindowHost();
     int mainCount = countCards(mainList);
     if (host)
@@ -112,7 +136,7 @@ void newList() {
 }
 
 bool saveList() {
-    if (currentFileName == kUntitled)
+    if (currentFileName == kUntitled || isTextImport())
         return saveAs(SaveKind::List);
     if (writeList(currentFileName))
         return true;
@@ -130,8 +154,10 @@ bool saveAs(SaveKind kind) {
     }
     std::string path = pathBytes(chosen.path);
     bool written = kind == SaveKind::List ? writeList(path) : writeExport(kind, path);
-    if (kind == SaveKind::List)
+    if (kind == SaveKind::List) {
         currentFileName = path; // also after a failed write: the user chose this name
+        listIsTextImport = false;
+    }
     if (!written)
         showError(text::SaveFailed);
     return written;
@@ -158,6 +184,7 @@ bool closeList() {
     closeAllWindows();
     modifiedFlag = 0;
     currentFileName = kUntitled;
+    listIsTextImport = false;
     resetCardStore();
     if (ui::MainWindowHost* host = ui::mainWindowHost()) {
         applyNoListState(*host);

@@ -214,3 +214,38 @@ TEST_F(SaveCloseTest, quitCancelledOrWithAFailedSaveKeepsTheProgramRunning) {
     EXPECT_EQ(exitStatuses, std::vector<int>{0});
     EXPECT_EQ(profile.ints.size(), 6u);
 }
+
+TEST_F(SaveCloseTest, aListImportedFromTextIsSavedAsAListFileNeverIntoTheTextFile) {
+    const std::string text = writeFile("words.txt", "house\tHaus\r\n");
+    ASSERT_TRUE(openList(text));
+    addCard(mainList, "tree", "Baum", "-", "-");
+    FileDialogAnswers dialogs;
+    MessageBoxAnswers boxes;
+    boxes.queue(MessageAnswer::Yes);
+    dialogs.cancel();
+    quitProgram(); // quitting asks for a name too, and the cancelled save keeps the program
+    EXPECT_TRUE(exitStatuses.empty());
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save this file as:"));
+    EXPECT_EQ(dialogs.requests[0].initialName, qpath("words.zlk"));
+
+    dialogs.choose(qpath("words.zlk"));
+    ASSERT_TRUE(saveList());
+    EXPECT_EQ(currentFileName, path("words.zlk"));
+    addCard(mainList, "moon", "Mond", "-", "-");
+    ASSERT_TRUE(saveList()); // the list has its own file now: no further dialog
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_NE(contents(path("words.zlk")).find("moon\tMond"), std::string::npos);
+    EXPECT_EQ(contents(text), "house\tHaus\r\n");
+}
+
+TEST_F(SaveCloseTest, aTextFileNamedLikeAListIsNotOfferedAsTheNewName) {
+    const std::string text = writeFile("plain.zlk", "house\tHaus\r\n");
+    ASSERT_TRUE(openList(text));
+    FileDialogAnswers dialogs;
+    dialogs.cancel();
+    EXPECT_FALSE(saveList());
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("UNTITLED"));
+    EXPECT_EQ(contents(text), "house\tHaus\r\n");
+}
