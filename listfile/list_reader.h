@@ -15,8 +15,9 @@ using FontRestore =
 
 // Reads card lines into the list until an empty line (which is consumed) or the end of the
 // input; returns the number of cards read. A line that ends early keeps what it had: a missing
-// lesson or additional information stays "-", a missing or non-numeric level or id reads as 0.
-// A text longer than its field keeps its first bytes; the rest of that field is skipped.
+// lesson or additional information stays "-" (an empty one that the line holds reads as empty),
+// a missing or non-numeric level or id reads as 0. A text longer than its field keeps its first
+// bytes; the rest of that field is skipped.
 int readCardLines(CardList& list, ByteReader& in);
 
 // Imports a plain text file: one card per line, the question up to the TAB (line ends
