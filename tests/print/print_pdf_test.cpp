@@ -201,4 +201,25 @@ TEST_F(PrintPdfTest, previewShowsBothSidesOfEveryCard) {
     EXPECT_FALSE(QFile::exists(pdf)) << "the preview prints nothing by itself";
 }
 
+TEST_F(PrintPdfTest, previewTurnedToTheWrongOrientationIsRefusedOnEachRendering) {
+    preferences.printA7 = 1;
+    for (int i = 0; i < 9; ++i)
+        addCard(mainList, "q" + std::to_string(i), "a", "-", "-");
+    std::vector<int> pages;
+    ui::setPrintPreviewHandler([&pages](QPrintPreviewDialog& dialog) {
+        auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(widget, nullptr);
+        widget->updatePreview();
+        pages.push_back(widget->pageCount());
+        widget->setPortraitOrientation();
+        widget->setLandscapeOrientation();
+        pages.push_back(widget->pageCount());
+    });
+    chooseAllCards(true);
+    printFlashCards();
+    EXPECT_EQ(pages, (std::vector<int>{4, 4}));
+    ASSERT_EQ(notices.entries.size(), 1u);
+    EXPECT_EQ(notices.entries[0].text.rfind("To print cards of the format A7", 0), 0u);
+}
+
 } // namespace
