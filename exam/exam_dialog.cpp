@@ -172,6 +172,10 @@ void ExamDialog::presentCard() {
     infoField_->setText(preferences.showAdditionalInfo ? ui::fromCp1252(card->additionalInfo)
                                                        : QString());
     answerField_->clear();
+    // After the answer check or the known-card question the window may have lost the keyboard
+    // (no window manager hands it back): the user types the next answer here at once.
+    if (isVisible())
+        activateWindow();
     answerField_->setFocus();
 }
 

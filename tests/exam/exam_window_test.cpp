@@ -86,6 +86,22 @@ TEST_F(ExamWindow, enterOnTheCloseButtonClosesInsteadOfJudging) {
     EXPECT_TRUE(modal.shown.empty());
 }
 
+TEST_F(ExamWindow, nextCardTakesTheKeyboardBackAfterTheAnswerCheck) {
+    addCards(mainList, 4);
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+    ASSERT_NE(exam, nullptr);
+    modal.queue([](QDialog& d) {
+        d.activateWindow(); // the check dialog takes the keyboard while it is shown
+        QApplication::processEvents();
+        return ui::pressButton(d, 2);
+    });
+    answer(exam, "wrong");
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), exam);
+    EXPECT_EQ(QApplication::focusWidget(), control<FontEdit>(exam, 1006));
+}
+
 TEST_F(ExamWindow, refusalsAtTheStart) {
     addCards(mainList, 3);
     ui::runCommand(cmd::SystematicExam);
