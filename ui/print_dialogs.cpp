@@ -3,6 +3,8 @@
 #include "ui/dialog_parent.h"
 #include "ui/qt_print_device.h"
 
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -57,6 +59,19 @@ bool printerAvailable(const QPrinter& printer, bool preview) {
     return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }
 
+// A preview renders its pages into pictures; printing from the preview paints on the printer.
+bool rendersPreview(const QPrinter& printer) {
+    const QPaintEngine* engine = printer.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
+// A preview whose pages were refused shows one empty page, not the pages it showed before.
+void clearPreview(QPrinter& printer) {
+    QPainter blank;
+    if (blank.begin(&printer))
+        blank.end();
+}
+
 void paintOn(QPrinter& printer, bool preview, const PagePainter& painter) {
     const PageOrientation orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
                                             ? PageOrientation::Landscape
@@ -70,6 +85,8 @@ void paintOn(QPrinter& printer, bool preview, const PagePainter& painter) {
         printer.setResolution(kPrintResolution);
     QtPrintDevice device(printer, preview);
     painter(&device, orientation);
+    if (preview && !device.documentStarted())
+        clearPreview(printer);
 }
 
 } // namespace
@@ -88,10 +105,12 @@ void runPrintPreview(const PrintSetup& setup, const PagePainter& painter) {
     preparePrinter(printer, setup);
     QPrintPreviewDialog dialog(&printer, dialogParent());
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    // The preview and a print from it both arrive here; neither may replace its first document
-    // with a second, so the pages go into one.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&painter](QPrinter* target) { paintOn(*target, true, painter); });
+    // The preview's renderings and a print from it both arrive here. A rendering must not
+    // replace its first document with a second, so its pages go into one; a print from the
+    // preview goes to the printer as any print does.
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [&painter](QPrinter* target) { paintOn(*target, rendersPreview(*target), painter); });
     if (PrintPreviewHandler handler = printPreviewHandler())
         handler(dialog);
     else

@@ -117,6 +117,7 @@ bool QtPrintDevice::startDocument(std::string_view name) {
     painter_.setFont(font_);
     painter_.setPen(QPen(Qt::black, 0));
     pagesStarted_ = 0;
+    documentStarted_ = true;
     return true;
 }
 

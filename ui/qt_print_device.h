@@ -45,6 +45,9 @@ public:
     bool startPage() override;
     bool endPage() override;
 
+    // Whether a document was begun on the printer (a refused print begins none).
+    bool documentStarted() const { return documentStarted_; }
+
 private:
     const QFontMetrics& metrics();
 
@@ -61,6 +64,7 @@ private:
     std::vector<WidthCache> widths_;
     std::size_t current_ = 0;
     int pagesStarted_ = 0;
+    bool documentStarted_ = false;
 };
 
 } // namespace ui

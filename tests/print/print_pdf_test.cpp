@@ -201,6 +201,28 @@ TEST_F(PrintPdfTest, previewShowsBothSidesOfEveryCard) {
     EXPECT_FALSE(QFile::exists(pdf)) << "the preview prints nothing by itself";
 }
 
+TEST_F(PrintPdfTest, printFromThePreviewWritesTheFile) {
+    preferences.printA7 = 0;
+    preferences.duplexPrinting = 1;
+    for (int i = 0; i < 17; ++i)
+        addCard(mainList, "q" + std::to_string(i), "a", "-", "-");
+    ui::setPrintPreviewHandler([this](QPrintPreviewDialog& dialog) {
+        auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(widget, nullptr);
+        widget->updatePreview();
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(pdf);
+        widget->print();
+    });
+    chooseAllCards(true);
+    printFlashCards();
+    QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(pdfText(pdf, 4).contains(QStringLiteral("q16")));
+    EXPECT_TRUE(notices.entries.empty());
+}
+
 TEST_F(PrintPdfTest, previewTurnedToTheWrongOrientationIsRefusedOnEachRendering) {
     preferences.printA7 = 1;
     for (int i = 0; i < 9; ++i)
@@ -212,12 +234,14 @@ TEST_F(PrintPdfTest, previewTurnedToTheWrongOrientationIsRefusedOnEachRendering)
         widget->updatePreview();
         pages.push_back(widget->pageCount());
         widget->setPortraitOrientation();
+        pages.push_back(widget->pageCount());
         widget->setLandscapeOrientation();
         pages.push_back(widget->pageCount());
     });
     chooseAllCards(true);
     printFlashCards();
-    EXPECT_EQ(pages, (std::vector<int>{4, 4}));
+    // The refused rendering shows one empty page instead of the cards in the wrong orientation.
+    EXPECT_EQ(pages, (std::vector<int>{4, 1, 4}));
     ASSERT_EQ(notices.entries.size(), 1u);
     EXPECT_EQ(notices.entries[0].text.rfind("To print cards of the format A7", 0), 0u);
 }
