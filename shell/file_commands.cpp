@@ -100,6 +100,9 @@ bool openList(const std::string& path) {
         showError(text::OpenFailed);
         return false;
     }
+    // A window left open from before (the new-card window of a list begun but never filled)
+    // would add to or store into the list just read: it closes first.
+    closeAllWindows();
     currentFileName = path;
     listIsTextImport = info.formatName == kTextImportFormat;
     ui::MainWindowHost* host = ui::mainWindowHost();

@@ -3,6 +3,7 @@
 #include "shell/command_line.h"
 #include "shell/file_commands.h"
 #include "shell/shell_texts.h"
+#include "store/window_registry.h"
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/qt_file_dialog_answers.h"
 
@@ -51,6 +52,33 @@ TEST_F(OpenListTest, recordsTheFileTheTimeAndTheSearchListAndRefreshesTheCounter
     EXPECT_TRUE(host.isCommandEnabled(cmd::ExamKnownWords));
     EXPECT_FALSE(host.isCommandEnabled(cmd::Print));
     EXPECT_EQ(modifiedFlag, 0);
+}
+
+namespace {
+// A modeless window such as the new-card window, left open when another list is opened.
+class LeftOpenWindow : public RegisteredWindow {
+public:
+    LeftOpenWindow() { registerWindow(this); }
+    ~LeftOpenWindow() override {
+        if (isWindowOpen(this))
+            unregisterWindow(this);
+    }
+    void destroyWindow() override {
+        destroyed = true;
+        unregisterWindow(this);
+    }
+    bool destroyed = false;
+};
+} // namespace
+
+TEST_F(OpenListTest, windowsLeftOpenCloseWhenAnotherListIsReadButStayWhenTheReadFails) {
+    LeftOpenWindow window;
+    ASSERT_FALSE(openList(path("missing.zlk")));
+    EXPECT_FALSE(window.destroyed);
+    notices.entries.clear();
+    ASSERT_TRUE(openList(writeList("list.zlk", 2, 0)));
+    EXPECT_TRUE(window.destroyed);
+    EXPECT_EQ(registeredWindowCount(), 0);
 }
 
 TEST_F(OpenListTest, aFileThatCannotBeReadChangesNothing) {
