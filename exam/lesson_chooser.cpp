@@ -1,11 +1,11 @@
 #include "exam/lesson_chooser.h"
 
+#include "exam/chooser_buttons.h"
 #include "exam/lesson_choice.h"
 #include "store/card_store.h"
 #include "ui/command_registry.h"
 #include "ui/text_codec.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,15 +26,7 @@ LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNa
         list_->addItem(ui::fromCp1252(name));
     layout->addWidget(list_);
 
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("2"));
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
+    auto [ok, cancel] = addChooserButtons(layout);
 
     connect(ok, &QPushButton::clicked, this, &LessonChooser::choose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,9 +1,9 @@
 #include "exam/level_chooser.h"
 
+#include "exam/chooser_buttons.h"
 #include "exam/level_choice.h"
 #include "ui/field_exchange.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,20 +17,13 @@ LevelChooser::LevelChooser(QWidget* parent) : QDialog(parent) {
     levelField_->setObjectName(QStringLiteral("1012"));
     layout->addWidget(levelField_);
 
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("2"));
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
+    auto [ok, cancel] = addChooserButtons(layout);
 
     connect(ok, &QPushButton::clicked, this, &LevelChooser::choose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     levelField_->selectAll();
     levelField_->setFocus();
+    resize(260, sizeHint().height());
 }
 
 void LevelChooser::choose() {
