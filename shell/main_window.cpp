@@ -119,13 +119,21 @@ void MainWindow::buildControls() {
         int command = b.command;
         connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
     }
-    addLabel(client, QStringLiteral("Number of cards"), du.rect(27, 117, 51, 8));
-    addLabel(client, QStringLiteral("Known cards"), du.rect(27, 132, 39, 8));
+    // The counters hold numbers of up to eight digits; their captions move right to make room.
+    const int counterWidth =
+        std::max(du.x(17), client->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
+    const int widening = counterWidth - du.x(17);
+    addLabel(client, QStringLiteral("Number of cards"),
+             du.rect(27, 117, 51, 8).translated(widening, 0));
+    addLabel(client, QStringLiteral("Known cards"),
+             du.rect(27, 132, 39, 8).translated(widening, 0));
     cardCounter_ = addLabel(client, QStringLiteral("0"), du.rect(10, 117, 17, 8));
     cardCounter_->setObjectName(QString::number(ctl::CardCounter));
     knownCounter_ = addLabel(client, QStringLiteral("0"), du.rect(10, 132, 17, 8));
     knownCounter_->setObjectName(QString::number(ctl::KnownCounter));
-    (new QGroupBox(client))->setGeometry(du.rect(7, 107, 95, 38));
+    for (QLabel* counter : {cardCounter_, knownCounter_})
+        counter->resize(counterWidth, counter->height());
+    (new QGroupBox(client))->setGeometry(du.rect(7, 107, 95, 38).adjusted(0, 0, widening, 0));
 
     openSaveButton_ = new PictureButton(client);
     openSaveButton_->setObjectName(QString::number(ctl::OpenSaveButton));

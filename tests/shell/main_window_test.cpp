@@ -79,6 +79,25 @@ TEST_F(MainWindowTest, commandLineListIsOpenedAfterThePictures) {
     EXPECT_EQ(commandsRun, std::vector<int>{cmd::ExamInOrder});
 }
 
+TEST_F(MainWindowTest, countersShowTheNumbersOfABigListWholeBesideTheirCaptions) {
+    for (int i = 0; i < 100000; ++i)
+        appendCard(i < 90000 ? mainList : knownList, makeCard());
+    MainWindow window;
+    show(window);
+    window.updateCounters();
+    QLabel* cards = window.findChild<QLabel*>(QString::number(ctl::CardCounter));
+    QLabel* known = window.findChild<QLabel*>(QString::number(ctl::KnownCounter));
+    ASSERT_EQ(cards->text(), QStringLiteral("100000"));
+    ASSERT_EQ(known->text(), QStringLiteral("10000"));
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Number of cards"))
+            EXPECT_GT(label->x(), cards->x() + cards->sizeHint().width());
+        if (label->text() == QStringLiteral("Known cards"))
+            EXPECT_GT(label->x(), known->x() + known->sizeHint().width());
+    }
+    EXPECT_GE(cards->width(), cards->sizeHint().width());
+}
+
 TEST_F(MainWindowTest, startButtonBeepsWhenNoExaminationCanStart) {
     ToneRecorder tones;
     MainWindow window;
