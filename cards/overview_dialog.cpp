@@ -29,6 +29,7 @@ CardWindow* OverviewDialog::current_ = nullptr;
 namespace {
 
 constexpr int kColumnWidths[OverviewColumnCount] = {150, 150, 150, 50, 50, 50};
+constexpr int kLessonColumn = 3;
 constexpr const char* kFilterLabels[] = {"All cards",   "Known Cards",      "Unknown Cards",
                                          "Wrong Cards", "Cards of lesson:", "Cards on level:"};
 
@@ -107,6 +108,10 @@ void OverviewDialog::buildControls() {
     table_->header()->setSectionsClickable(true);
     for (int column = 0; column < OverviewColumnCount; ++column)
         table_->header()->resizeSection(column, kColumnWidths[column]);
+    // A lesson name of ten characters shows whole, not cut to its first four.
+    const int lessonWidth = table_->fontMetrics().averageCharWidth() * (kLessonLimit + 2);
+    if (lessonWidth > kColumnWidths[kLessonColumn])
+        table_->header()->resizeSection(kLessonColumn, lessonWidth);
     connect(table_->header(), &QHeaderView::sectionClicked, this, &OverviewDialog::sortByColumn);
     connect(table_, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { openCardOfRow(index.row()); });

@@ -99,6 +99,9 @@ TEST_F(OverviewDialogTest, rowsShowTheCardTextsAlignedWithTheirLevelPicture) {
     auto* table = control<QTreeView>(dialog, cardctl::CardTable);
     EXPECT_EQ(table->header()->sectionSize(0), 150);
     EXPECT_EQ(table->header()->sectionSize(5), 50);
+    // A lesson of ten characters fits its column with a little room beside it.
+    EXPECT_GE(table->header()->sectionSize(3),
+              table->fontMetrics().horizontalAdvance(QStringLiteral("Lektion 10")) + 8);
     table->grab(); // paints the negative level without leaving the picture strip
 }
 
