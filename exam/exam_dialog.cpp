@@ -198,5 +198,7 @@ void ExamDialog::nextCard() {
 // The change-card window shows the card and changes the same record; this window keeps what it
 // shows until the next card.
 void ExamDialog::editCard() {
+    // Coming back from the change window, the learner goes on typing the answer.
+    answerField_->setFocus();
     ui::showCard(session_.currentCard());
 }

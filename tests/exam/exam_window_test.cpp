@@ -137,8 +137,11 @@ TEST_F(ExamWindow, editCardShowsTheCardOnDisplay) {
     ui::runCommand(cmd::ExamInOrder);
     ExamDialog* exam = onlyExam();
     answer(exam, "a0");
+    control<QPushButton>(exam, 1009)->setFocus(); // as a mouse click or Tab leaves it
     control<QPushButton>(exam, 1009)->click();
     EXPECT_EQ(shown, cards[1]);
+    // Back in this window the learner types on without clicking into the answer field.
+    EXPECT_EQ(exam->focusWidget(), control<FontEdit>(exam, 1006));
 }
 
 TEST_F(ExamWindow, knownCardDialogAtTheThreshold) {
