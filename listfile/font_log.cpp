@@ -52,17 +52,18 @@ std::string fontLogEntry(const FontDescription& font, bool isQuestion, const std
     return out;
 }
 
-void appendFontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath) {
+bool appendFontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath) {
     std::FILE* log = std::fopen(kLogFileName, "ab");
     if (!log) {
         showError(kLogNotOpened);
-        return;
+        return false;
     }
     std::string entry =
         fontLogEntry(font, isQuestion, listPath, entriesWritten + 1, localTimeNow());
     bool written = std::fwrite(entry.data(), 1, entry.size(), log) == entry.size();
     if (std::fclose(log) == 0 && written)
         ++entriesWritten;
+    return true;
 }
 
 void resetFontLogEntryNumber() {

@@ -16,9 +16,9 @@ struct LocalTime {
     int second = 0;
 };
 
-// Appends one entry. When the log cannot be opened, an error box says so and nothing is
-// written; the caller goes on.
-void appendFontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath);
+// Appends one entry. When the log cannot be opened, an error box says so, nothing is written and
+// the result is false; the caller goes on.
+bool appendFontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath);
 
 // The twenty LF-terminated lines of one entry.
 std::string fontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath,

@@ -66,8 +66,9 @@ void writeListFile(const CardList& list, const std::string& path, FileInfo& info
     if (!file.isOpen())
         return;
     std::string bytes = listFileBytes(list, knownList, questionFont, answerFont);
-    appendFontLogEntry(questionFont, true, path);
-    appendFontLogEntry(answerFont, false, path);
+    // A log that cannot be opened is reported once per save, not once per font.
+    if (appendFontLogEntry(questionFont, true, path))
+        appendFontLogEntry(answerFont, false, path);
     if (!file.commit(bytes))
         return;
     info.status = 0;
