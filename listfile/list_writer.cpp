@@ -60,6 +60,7 @@ void writeListFile(const CardList& list, const std::string& path, FileInfo& info
     // Only a list without any card is refused: a list whose cards are all known is still saved.
     if (countCards(list) == 0 && countCards(knownList) == 0) {
         showError(kNoCardsText);
+        info.userTold = true;
         return;
     }
     FileReplacement file(path);

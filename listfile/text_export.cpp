@@ -26,6 +26,7 @@ void exportTo(const CardList& list, const std::string& path, FileInfo& info, Exp
     info.status = 1;
     if (countCards(list) == 0) {
         showError(kNoCardsText);
+        info.userTold = true;
         return;
     }
     if (replaceFile(path, exportBytes(list, knownList, kind)))

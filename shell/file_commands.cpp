@@ -48,10 +48,19 @@ void run(int commandId) {
         ui::runCommand(commandId);
 }
 
+// Tells the user about a failed write, unless the writer has explained its refusal already.
+bool reportWrite(const FileInfo& info) {
+    if (info.status == 0)
+        return true;
+    if (!info.userTold)
+        showError(text::SaveFailed);
+    return false;
+}
+
 bool writeList(const std::string& path) {
     FileInfo info;
     writeListFile(mainList, path, info, questionFont, answerFont);
-    return info.status == 0;
+    return reportWrite(info);
 }
 
 bool writeExport(SaveKind kind, const std::string& path) {
@@ -62,7 +71,7 @@ bool writeExport(SaveKind kind, const std::string& path) {
         exportQuestions(mainList, path, info);
     else
         exportAnswers(mainList, path, info);
-    return info.status == 0;
+    return reportWrite(info);
 }
 
 // The name the list's save dialog starts with: for an imported list the text file's name as a
@@ -141,10 +150,7 @@ void newList() {
 bool saveList() {
     if (currentFileName == kUntitled || isTextImport())
         return saveAs(SaveKind::List);
-    if (writeList(currentFileName))
-        return true;
-    showError(text::SaveFailed);
-    return false;
+    return writeList(currentFileName);
 }
 
 bool saveAs(SaveKind kind) {
@@ -161,8 +167,6 @@ bool saveAs(SaveKind kind) {
         currentFileName = path; // also after a failed write: the user chose this name
         listIsTextImport = false;
     }
-    if (!written)
-        showError(text::SaveFailed);
     return written;
 }
 

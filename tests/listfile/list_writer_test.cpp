@@ -54,6 +54,7 @@ TEST_F(ListWriterTest, refusesOnlyWhenBothListsAreEmpty) {
     modifiedFlag = 1;
     writeListFile(mainList, path("none.zlk"), info, exampleFont(700), exampleFont(400));
     EXPECT_EQ(info.status, 1);
+    EXPECT_TRUE(info.userTold);
     EXPECT_EQ(notices.texts(), std::vector<std::string>{strings::text(102)});
     EXPECT_FALSE(fs::exists(path("none.zlk")));
     EXPECT_FALSE(fs::exists("font_debug_file"));

@@ -119,6 +119,23 @@ TEST_F(SaveCloseTest, exportsWriteTextAndLeaveTheListUnsaved) {
     EXPECT_EQ(boxes.boxes.size(), 1u); // closing still asks about saving
 }
 
+TEST_F(SaveCloseTest, aRefusedWriteIsExplainedByOneMessageOnly) {
+    // Every card known: the exports refuse with their own message and touch no file.
+    ASSERT_TRUE(openList(writeList("known.zlk", 0, 2)));
+    FileDialogAnswers dialogs;
+    dialogs.choose(qpath("cards.txt"));
+    EXPECT_FALSE(saveAs(SaveKind::Cards));
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{strings::text(102)});
+    EXPECT_FALSE(exists(path("cards.txt")));
+
+    // No card left at all: the list file is refused the same way and stays as it was.
+    const std::string before = contents(path("known.zlk"));
+    resetCardStore();
+    EXPECT_FALSE(saveList());
+    EXPECT_EQ(notices.texts(), std::vector<std::string>(2, strings::text(102)));
+    EXPECT_EQ(contents(path("known.zlk")), before);
+}
+
 TEST_F(SaveCloseTest, closeQuestionCancelLeavesEverythingAsItWas) {
     openChangedList();
     MessageBoxAnswers boxes;
