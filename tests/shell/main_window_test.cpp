@@ -90,10 +90,12 @@ TEST_F(MainWindowTest, countersShowTheNumbersOfABigListWholeBesideTheirCaptions)
     ASSERT_EQ(cards->text(), QStringLiteral("100000"));
     ASSERT_EQ(known->text(), QStringLiteral("10000"));
     for (QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text() == QStringLiteral("Number of cards"))
+        if (label->text() == QStringLiteral("Number of cards")) {
             EXPECT_GT(label->x(), cards->x() + cards->sizeHint().width());
-        if (label->text() == QStringLiteral("Known cards"))
+        }
+        if (label->text() == QStringLiteral("Known cards")) {
             EXPECT_GT(label->x(), known->x() + known->sizeHint().width());
+        }
     }
     EXPECT_GE(cards->width(), cards->sizeHint().width());
 }
