@@ -69,26 +69,18 @@ void writeSamples(snd_pcm_t* pcm, const std::vector<int16_t>& samples) {
     snd_pcm_drain(pcm);
 }
 
+void quietenAlsa() {
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { snd_lib_error_set_handler(quietAlsa); });
+}
+
 void playTone(int hertz, int milliseconds) {
-    snd_pcm_t* pcm = nullptr;
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+    if (!playToneOn("default", hertz, milliseconds))
         ringBell();
-        return;
-    }
-    snd_pcm_nonblock(pcm, 0);
-    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate, 1,
-                           50000) < 0) {
-        snd_pcm_close(pcm);
-        ringBell();
-        return;
-    }
-    writeSamples(pcm, sineSamples(hertz, milliseconds));
-    snd_pcm_close(pcm);
 }
 
 void startTone(int hertz, int milliseconds) {
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { snd_lib_error_set_handler(quietAlsa); });
+    quietenAlsa();
     std::thread(playTone, hertz, milliseconds).detach();
 }
 
@@ -101,6 +93,29 @@ void startTone(int, int) {
 #endif
 
 } // namespace
+
+bool playToneOn(const char* device, int hertz, int milliseconds) {
+#ifdef ZELKORA_HAVE_ALSA
+    quietenAlsa();
+    snd_pcm_t* pcm = nullptr;
+    if (snd_pcm_open(&pcm, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+        return false;
+    snd_pcm_nonblock(pcm, 0);
+    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate, 1,
+                           50000) < 0) {
+        snd_pcm_close(pcm);
+        return false;
+    }
+    writeSamples(pcm, sineSamples(hertz, milliseconds));
+    snd_pcm_close(pcm);
+    return true;
+#else
+    (void)device;
+    (void)hertz;
+    (void)milliseconds;
+    return false;
+#endif
+}
 
 void beep(int hertz, int milliseconds) {
     if (toneRecorder()) {

@@ -18,10 +18,11 @@ namespace {
 
 class MainWindowTest : public ShellTest {
 protected:
-    // The real window, shown, after its first-show step has run.
+    // The real window, shown, after its first-show step has run (it loads the button pictures).
     void show(MainWindow& window) {
         window.show();
-        QTest::qWait(20);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !openSavePicture(window).isEmpty(); }, 5000))
+            << "the main window never finished its first show";
     }
     QString counter(MainWindow& window, int id) {
         return window.findChild<QLabel*>(QString::number(id))->text();

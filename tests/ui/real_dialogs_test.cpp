@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -30,29 +31,50 @@ protected:
         previousFonts_ = ui::setFontDialogHandler(nullptr);
     }
     void TearDown() override {
+        if (pending_) {
+            stopWaiting();
+            ADD_FAILURE() << "the expected dialog never showed";
+        }
         ui::setMessageBoxHandler(previousBoxes_);
         ui::setModalHandler(previousModal_);
         ui::setFileDialogHandler(previousFiles_);
         ui::setFontDialogHandler(previousFonts_);
     }
 
+    // A dialog that never shows fails the test within a few seconds: whatever modal window runs
+    // instead is closed, so the test cannot hang in its loop.
     template <typename W> void whenShown(std::function<void(W*)> action) {
-        auto* timer = new QTimer(qApp);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        pending_ = new QTimer(qApp);
+        waited_.start();
+        QObject::connect(pending_, &QTimer::timeout, pending_, [this, action] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 auto* found = qobject_cast<W*>(widget);
                 if (found && found->isVisible()) {
-                    timer->deleteLater();
-                    timer->stop();
+                    stopWaiting();
                     action(found);
                     return;
                 }
             }
+            if (waited_.elapsed() > kPatienceMs) {
+                stopWaiting();
+                ADD_FAILURE() << "the expected dialog did not show";
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+            }
         });
-        timer->start(10);
+        pending_->start(10);
     }
 
 private:
+    static constexpr qint64 kPatienceMs = 5000;
+    void stopWaiting() {
+        pending_->stop();
+        pending_->deleteLater();
+        pending_ = nullptr;
+    }
+
+    QTimer* pending_ = nullptr;
+    QElapsedTimer waited_;
     ui::MessageBoxHandler previousBoxes_;
     ui::ModalHandler previousModal_;
     ui::FileDialogHandler previousFiles_;
