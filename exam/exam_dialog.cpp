@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kEndOfListText = 220;
@@ -224,13 +226,22 @@ void ExamDialog::nextCard() {
 }
 
 void ExamDialog::showFeedback(const QString& rightAnswer) {
-    QString text = QString::fromStdString(tallyText(session_.tally()));
+    const QString tally = QString::fromStdString(tallyText(session_.tally()));
+    QString shown = tally;
+    QString whole = tally;
     if (!rightAnswer.isEmpty()) {
-        text = QStringLiteral("Right: %1    %2").arg(rightAnswer, text);
+        // A long answer gives way, so that the tally stays in sight; the tooltip holds it whole.
+        const QString lead = QStringLiteral("Right: ");
+        const QString gap = QStringLiteral("    ");
+        const QFontMetrics metrics = feedback_->fontMetrics();
+        const int room = feedback_->width() - metrics.horizontalAdvance(lead + gap + tally);
+        shown =
+            lead + metrics.elidedText(rightAnswer, Qt::ElideRight, std::max(room, 0)) + gap + tally;
+        whole = lead + rightAnswer + gap + tally;
         rightAnswerTimer_->start();
     }
-    feedback_->setText(text);
-    feedback_->setToolTip(text);
+    feedback_->setText(shown);
+    feedback_->setToolTip(whole);
 }
 
 // The change-card window shows the card and changes the same record; this window keeps what it
