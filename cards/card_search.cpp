@@ -2,6 +2,7 @@
 
 #include "store/card_list.h"
 #include "store/card_store.h"
+#include "ui/lesson_fold.h"
 
 #include <cstring>
 
@@ -12,14 +13,34 @@ Card* findByText(const CardList& list, SearchField field, std::string_view text,
                                           : findCardByAnswer(list, text, bound);
 }
 
+Card* findByFoldedText(const CardList& list, SearchField field, std::string_view text,
+                       int32_t bound) {
+    for (int i = 0; i < list.slotCount(); ++i) {
+        Card* card = list.slot(i);
+        if (card && card->id > bound &&
+            ui::sameLessonName(text,
+                               field == SearchField::Question ? card->question : card->answer))
+            return card;
+    }
+    return nullptr;
+}
+
+using Finder = Card* (*)(const CardList&, SearchField, std::string_view, int32_t);
+
+Card* searchWith(Finder find, SearchField field, std::string_view text, int32_t shownId) {
+    if (Card* card = find(*currentList, field, text, shownId))
+        return card;
+    if (Card* card = find(*currentList, field, text, -1))
+        return card;
+    return find(knownList, field, text, -1);
+}
+
 } // namespace
 
 Card* searchCardByText(SearchField field, std::string_view text, int32_t shownId) {
-    if (Card* card = findByText(*currentList, field, text, shownId))
+    if (Card* card = searchWith(findByText, field, text, shownId))
         return card;
-    if (Card* card = findByText(*currentList, field, text, -1))
-        return card;
-    return findByText(knownList, field, text, -1);
+    return searchWith(findByFoldedText, field, text, shownId);
 }
 
 std::optional<int32_t> readSearchId(std::string_view text) {

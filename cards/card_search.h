@@ -12,7 +12,9 @@ enum class SearchField { Question, Answer };
 
 // Looks for the card whose question (or answer) is exactly the text: first in the current list
 // behind the card shown (a higher id than shownId), then in the whole current list, then in the
-// known cards. So repeated searches step through the cards with that text.
+// known cards. So repeated searches step through the cards with that text. When no card holds
+// the text exactly, the same three steps run again without regard to case ("hausboot" finds
+// "Hausboot"), with the letter folding of the lesson tables.
 Card* searchCardByText(SearchField field, std::string_view text, int32_t shownId);
 
 // Reads a card number as typed: leading blanks skipped, an optional sign, then the digits up to

@@ -30,6 +30,12 @@ QVariant cellText(const Card& card, int column) {
     }
 }
 
+// Texts read from the left; numbers line up at the right.
+Qt::Alignment columnAlignment(int column) {
+    const bool number = column == IdColumn || column == LevelColumn;
+    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
 } // namespace
 
 void CardTableModel::setCards(std::vector<Card*> cards) {
@@ -65,9 +71,7 @@ QVariant CardTableModel::data(const QModelIndex& index, int role) const {
             return levelPixmap(levelPicture(card->level));
         return {};
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(index.column() == QuestionColumn
-                                       ? (Qt::AlignLeft | Qt::AlignVCenter)
-                                       : (Qt::AlignRight | Qt::AlignVCenter));
+        return QVariant::fromValue(columnAlignment(index.column()));
     default:
         return {};
     }
@@ -79,7 +83,6 @@ QVariant CardTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return QString::fromUtf8(strings::text(kFirstHeading + section));
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(section == QuestionColumn ? (Qt::AlignLeft | Qt::AlignVCenter)
-                                                             : (Qt::AlignRight | Qt::AlignVCenter));
+        return QVariant::fromValue(columnAlignment(section));
     return {};
 }

@@ -7,6 +7,7 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "ui/cp1252_validator.h"
+#include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
@@ -121,12 +122,12 @@ void ChangeCardDialog::buildFields() {
 
 void ChangeCardDialog::displayValues() {
     const Card* card = chosen_;
-    id_->setText(QString::number(shownId_));
-    level_->setText(QString::number(card ? card->level : 0));
+    ui::showFieldText(id_, QString::number(shownId_));
+    ui::showFieldText(level_, QString::number(card ? card->level : 0));
     question_->setTextBytes(card ? card->question : "");
     answer_->setTextBytes(card ? card->answer : "");
-    lesson_->setText(ui::fromCp1252(card ? card->lesson : ""));
-    additionalInfo_->setText(ui::fromCp1252(card ? card->additionalInfo : ""));
+    ui::showFieldText(lesson_, ui::fromCp1252(card ? card->lesson : ""));
+    ui::showFieldText(additionalInfo_, ui::fromCp1252(card ? card->additionalInfo : ""));
 }
 
 void ChangeCardDialog::showCard(Card* card) {
@@ -152,7 +153,9 @@ void ChangeCardDialog::searchText(SearchField which) {
         SearchDialog::ask(this, source->textBytes(),
                           byQuestion ? QStringLiteral("Please enter the question to search.")
                                      : QStringLiteral("Please enter the answer to search."),
-                          byQuestion ? &questionFont : &answerFont);
+                          byQuestion ? &questionFont : &answerFont,
+                          // An answer is typed as long as the card holds it.
+                          byQuestion ? SearchDialog::kTextLimit : kAnswerLimit);
     chooseFound(searchCardByText(which, text, shownId_));
 }
 

@@ -22,9 +22,9 @@ CardWindow* NewCardDialog::current_ = nullptr;
 
 namespace {
 
-// What may be typed: a little less than the card holds for question, answer and lesson.
+// What may be typed: a little less than the card holds for question and lesson; an answer as
+// long as the card holds, so that the examination can take it typed in full.
 constexpr int kQuestionTyped = 59;
-constexpr int kAnswerTyped = 59;
 constexpr int kLessonTyped = 9;
 
 QLineEdit* plainField(QWidget* parent, int id, int limit) {
@@ -70,7 +70,7 @@ void NewCardDialog::buildFields() {
     question_->setFontFrom(questionFont, 12, 0);
     answer_ = new FontEdit(this);
     answer_->setObjectName(QString::number(cardctl::Answer));
-    answer_->setMaxLength(kAnswerTyped);
+    answer_->setMaxLength(kAnswerLimit);
     answer_->setFontFrom(answerFont, 12, 0);
     additionalInfo_ = plainField(this, cardctl::AdditionalInfo, kAdditionalInfoLimit);
     lesson_ = plainField(this, cardctl::Lesson, kLessonTyped);

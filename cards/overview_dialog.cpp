@@ -12,9 +12,11 @@
 #include "ui/field_exchange.h"
 #include "ui/text_codec.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +26,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
+
 CardWindow* OverviewDialog::current_ = nullptr;
 
 namespace {
@@ -32,6 +39,12 @@ constexpr int kColumnWidths[OverviewColumnCount] = {150, 150, 150, 50, 50, 50};
 constexpr int kLessonColumn = 3;
 constexpr const char* kFilterLabels[] = {"All cards",   "Known Cards",      "Unknown Cards",
                                          "Wrong Cards", "Cards of lesson:", "Cards on level:"};
+
+// The columns' shares of the table's width, as the user last left them in this run.
+std::array<int, OverviewColumnCount>& columnShares() {
+    static std::array<int, OverviewColumnCount> shares{};
+    return shares;
+}
 
 QPushButton* button(QWidget* parent, const char* label, int id) {
     auto* b = new QPushButton(QString::fromUtf8(label), parent);
@@ -106,12 +119,20 @@ void OverviewDialog::buildControls() {
     table_->header()->setStretchLastSection(false);
     table_->header()->setSectionsMovable(false);
     table_->header()->setSectionsClickable(true);
+    if (columnShares()[0] == 0) {
+        std::copy(std::begin(kColumnWidths), std::end(kColumnWidths), columnShares().begin());
+        // A lesson name of ten characters shows whole, not cut to its first four.
+        const int lessonWidth = table_->fontMetrics().averageCharWidth() * (kLessonLimit + 2);
+        columnShares()[kLessonColumn] = std::max(kColumnWidths[kLessonColumn], lessonWidth);
+    }
+    // The shares as widths until the window is laid out and the columns fill its width.
+    fittingColumns_ = true;
     for (int column = 0; column < OverviewColumnCount; ++column)
-        table_->header()->resizeSection(column, kColumnWidths[column]);
-    // A lesson name of ten characters shows whole, not cut to its first four.
-    const int lessonWidth = table_->fontMetrics().averageCharWidth() * (kLessonLimit + 2);
-    if (lessonWidth > kColumnWidths[kLessonColumn])
-        table_->header()->resizeSection(kLessonColumn, lessonWidth);
+        table_->header()->resizeSection(column, columnShares()[static_cast<std::size_t>(column)]);
+    fittingColumns_ = false;
+    table_->viewport()->installEventFilter(this);
+    table_->installEventFilter(this);
+    connect(table_->header(), &QHeaderView::sectionResized, this, &OverviewDialog::rememberColumns);
     connect(table_->header(), &QHeaderView::sectionClicked, this, &OverviewDialog::sortByColumn);
     connect(table_, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { openCardOfRow(index.row()); });
@@ -140,7 +161,43 @@ void OverviewDialog::buildControls() {
     grid->addWidget(buildFilterBox(), 1, 1);
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
+    // Tab goes as the window reads: the table, the filters beside it, then the buttons below.
+    std::vector<QWidget*> order{table_};
+    for (QAbstractButton* radio : radios_->buttons())
+        order.push_back(radio);
+    order.insert(order.end(), {levelField_, lessons_, search, refresh, ok});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     resize(820, 520);
+}
+
+// The columns share the table's width in the proportions the user gave them.
+void OverviewDialog::fitColumns() {
+    const std::array<int, OverviewColumnCount>& shares = columnShares();
+    const int total = std::accumulate(shares.begin(), shares.end(), 0);
+    const int width = table_->viewport()->width();
+    if (total <= 0 || width <= 0)
+        return;
+    fittingColumns_ = true;
+    int used = 0;
+    for (int column = 0; column < OverviewColumnCount; ++column) {
+        const int share = shares[static_cast<std::size_t>(column)];
+        int size = column + 1 < OverviewColumnCount
+                       ? static_cast<int>(static_cast<long long>(width) * share / total)
+                       : width - used;
+        size = std::max(size, table_->header()->minimumSectionSize());
+        table_->header()->resizeSection(column, size);
+        used += size;
+    }
+    fittingColumns_ = false;
+}
+
+// A column the user drags keeps its new share for the rest of the run, in every overview.
+void OverviewDialog::rememberColumns() {
+    if (fittingColumns_)
+        return;
+    for (int column = 0; column < OverviewColumnCount; ++column)
+        columnShares()[static_cast<std::size_t>(column)] = table_->header()->sectionSize(column);
 }
 
 void OverviewDialog::fillTable() {
@@ -237,9 +294,25 @@ void OverviewDialog::openCardOfRow(int row) {
         ui::showCard(card);
 }
 
+// Enter on a row opens its card, as a double-click does, rather than closing the window.
+bool OverviewDialog::openCurrentRow(QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const QModelIndex current = table_->currentIndex();
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !current.isValid())
+        return false;
+    openCardOfRow(current.row());
+    return true;
+}
+
 // A click into the lesson table that leaves the selection as it was still chooses the lessons.
 bool OverviewDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lessons_->viewport()) {
+    if (watched == table_->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    if (watched == table_ && openCurrentRow(event))
+        return true;
+    if (lessons_ && watched == lessons_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress)
             lessonSelectionChanged_ = false;
         else if (event->type() == QEvent::MouseButtonRelease && !lessonSelectionChanged_)

@@ -40,6 +40,9 @@ private:
     void buildControls();
     QWidget* buildFilterBox();
     void fillLessonTable();
+    void fitColumns();
+    void rememberColumns();
+    bool openCurrentRow(QEvent* event);
     void checkFilter(OverviewFilter filter);
     bool readLevelField();
 
@@ -47,10 +50,11 @@ private:
     OverviewFilter filter_ = OverviewFilter::UnknownCards;
     int32_t level_ = 0;
     bool lessonSelectionChanged_ = false;
+    bool fittingColumns_ = false;
 
     CardTableModel* model_;
-    QTreeView* table_;
-    QListWidget* lessons_;
+    QTreeView* table_ = nullptr;
+    QListWidget* lessons_ = nullptr;
     QLineEdit* levelField_;
     QButtonGroup* radios_;
 

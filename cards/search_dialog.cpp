@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 
 SearchDialog::SearchDialog(QWidget* parent, std::string_view initialText, const QString& prompt,
-                           const FontDescription* font)
-    : QDialog(parent), text_(initialText) {
+                           const FontDescription* font, int limit)
+    : QDialog(parent), text_(initialText), limit_(limit) {
     setWindowTitle(QStringLiteral("Search for..."));
     field_ = new FontEdit(this);
     if (font)
         field_->setFontFrom(*font, 12, 0);
-    field_->setValidator(new BoundedTextValidator(kTextLimit, field_));
+    field_->setValidator(new BoundedTextValidator(limit_, field_));
     field_->setTextBytes(text_);
     field_->setObjectName(QString::number(cardctl::SearchText));
 
@@ -41,19 +41,21 @@ void SearchDialog::showEvent(QShowEvent* event) {
         return;
     shownOnce_ = true;
     field_->setFocus();
-    field_->selectAll();
+    // All of it selected, so typing replaces it, and shown from its first character.
+    const int length = static_cast<int>(field_->text().size());
+    field_->setSelection(length, -length);
 }
 
 void SearchDialog::search() {
-    if (!ui::checkTextLength(field_, kTextLimit))
+    if (!ui::checkTextLength(field_, limit_))
         return;
     text_ = field_->textBytes();
     accept();
 }
 
 std::string SearchDialog::ask(QWidget* parent, std::string_view initialText, const QString& prompt,
-                              const FontDescription* font) {
-    SearchDialog dialog(parent, initialText, prompt, font);
+                              const FontDescription* font, int limit) {
+    SearchDialog dialog(parent, initialText, prompt, font, limit);
     if (ui::runModal(dialog) == ui::kResultOk)
         return dialog.text();
     return std::string(initialText);

@@ -10,19 +10,20 @@
 class FontEdit;
 
 // Asks for one line of text. "Search" (or Enter) hands back the text in the field; Escape and
-// the close box hand back the text it was opened with. Typing stops at 59 characters; a longer
-// initial text is shown whole, but "Search" refuses it until it is shortened.
+// the close box hand back the text it was opened with. Typing stops at the limit (59 characters
+// unless the caller asks for more); a longer initial text is shown whole, but "Search" refuses it
+// until it is shortened.
 class SearchDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTextLimit = 59;
 
     SearchDialog(QWidget* parent, std::string_view initialText, const QString& prompt,
-                 const FontDescription* font);
+                 const FontDescription* font, int limit = kTextLimit);
 
     // Runs the dialog modally and returns the text it hands back (Windows-1252 bytes).
     static std::string ask(QWidget* parent, std::string_view initialText, const QString& prompt,
-                           const FontDescription* font = nullptr);
+                           const FontDescription* font = nullptr, int limit = kTextLimit);
 
     const std::string& text() const { return text_; }
 
@@ -34,5 +35,6 @@ private:
 
     std::string text_;
     FontEdit* field_;
+    int limit_;
     bool shownOnce_ = false;
 };

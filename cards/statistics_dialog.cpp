@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "store/preferences.h"
 #include "store/program_state.h"
+#include "ui/field_exchange.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -144,8 +145,8 @@ void StatisticsDialog::showFigures(const StatisticsFigures& figures) {
     shown_ = figures;
     anyShown_ = true;
     for (int place = 0; place < 10; ++place)
-        fields_[static_cast<std::size_t>(place)]->setText(
-            QString::fromStdString(figureOf(figures, place)));
+        ui::showFieldText(fields_[static_cast<std::size_t>(place)],
+                          QString::fromStdString(figureOf(figures, place)));
 }
 
 QString StatisticsDialog::figureText(int place) const {

@@ -22,7 +22,7 @@ constexpr int kHighestLevel = 128;
 QLineEdit* readOnly(QLineEdit* field, int id, const QString& text) {
     field->setObjectName(QString::number(id));
     field->setReadOnly(true);
-    field->setText(text);
+    ui::showFieldText(field, text);
     return field;
 }
 
@@ -57,8 +57,7 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
     auto fontField = [&](int id, const FontDescription& source, std::string_view text) {
         auto* field = new FontEdit;
         field->setFontFrom(source, kCheckCharacterHeight, 0);
-        field->setTextBytes(text);
-        return readOnly(field, id, field->text());
+        return readOnly(field, id, ui::fromCp1252(text));
     };
     form->addRow(QStringLiteral("Question"), fontField(1005, questionFontSource, card_.question));
     form->addRow(QStringLiteral("Your Answer"), fontField(1006, answerFontSource, typed_));
@@ -69,10 +68,11 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
     layout->addLayout(form);
 
     auto* row = new QHBoxLayout;
-    QPushButton* no = button(row, "No", 2);
-    QPushButton* yes = button(row, "Yes", 3);
-    QPushButton* add = button(row, "Yes, add my answer", 2000);
-    QPushButton* replace = button(row, "Yes, replace answer", 2001);
+    // Alt with N, Y, A or R presses a button without leaving the keyboard.
+    QPushButton* no = button(row, "&No", 2);
+    QPushButton* yes = button(row, "&Yes", 3);
+    QPushButton* add = button(row, "Yes, &add my answer", 2000);
+    QPushButton* replace = button(row, "Yes, &replace answer", 2001);
     layout->addLayout(row);
     no->setDefault(true);
     no->setFocus();
@@ -86,7 +86,8 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
 
 void AnswerCheckDialog::addMyAnswer() {
     std::string joined = std::string(card_.answer) + ", " + typed_;
-    if (joined.size() >= kJoinedAnswerLimit) {
+    // The joined answer is stored whole or not at all.
+    if (joined.size() > static_cast<std::size_t>(kAnswerLimit)) {
         showError(kTooLongToAddText);
     } else {
         assignText(card_.answer, joined);

@@ -19,9 +19,6 @@ public:
                       const FontDescription& questionFontSource,
                       const FontDescription& answerFontSource);
 
-    // The stored answer, ", " and the typed text must stay below this length to be added.
-    static constexpr int kJoinedAnswerLimit = 60;
-
 private:
     void buildControls(const FontDescription& questionFontSource,
                        const FontDescription& answerFontSource);

@@ -8,6 +8,7 @@
 #include "store/notices.h"
 #include "store/preferences.h"
 #include "ui/command_registry.h"
+#include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
 #include "ui/main_window_host.h"
@@ -22,12 +23,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kEndOfListText = 220;
-constexpr int kAnswerLength = 60;
 constexpr int kFieldCharacterHeight = 18;
 
 QWidget* mainWindow() {
@@ -64,6 +67,7 @@ ExamDialog* ExamDialog::open(ExamKind kind) {
     dialog->presentCard();
     if (dialog->tornDown_)
         return nullptr;
+    dialog->showFeedback();
     dialog->show();
     dialog->activateWindow();
     dialog->answerField_->setFocus();
@@ -91,12 +95,12 @@ void ExamDialog::buildControls() {
     auto* texts = new QFormLayout;
     questionField_ = new FontEdit;
     questionField_->setObjectName(QStringLiteral("1005"));
+    // Read-only, but a Tab stop: the keyboard can move through a question wider than its field.
     questionField_->setReadOnly(true);
-    questionField_->setFocusPolicy(Qt::ClickFocus);
     texts->addRow(QStringLiteral("Question"), questionField_);
     answerField_ = new FontEdit;
     answerField_->setObjectName(QStringLiteral("1006"));
-    answerField_->setMaxLength(kAnswerLength);
+    answerField_->setMaxLength(kAnswerLimit); // any stored answer can be typed
     texts->addRow(QStringLiteral("Answer"), answerField_);
     layout->addLayout(texts);
 
@@ -114,6 +118,17 @@ void ExamDialog::buildControls() {
     QPushButton* edit = addButton(buttons, "Edit Card", 1009);
     QPushButton* close = addButton(buttons, "Close", 4);
     layout->addLayout(buttons);
+
+    // An addition to the template: what this examination has asked so far.
+    feedback_ = new QLabel;
+    feedback_->setObjectName(QStringLiteral("feedback"));
+    // A long answer is cut at the window's edge rather than widening the window.
+    feedback_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    layout->addWidget(feedback_);
+    rightAnswerTimer_ = new QTimer(this);
+    rightAnswerTimer_->setSingleShot(true);
+    rightAnswerTimer_->setInterval(kRightAnswerShownMs);
+    connect(rightAnswerTimer_, &QTimer::timeout, this, [this] { showFeedback(); });
 
     connect(ok, &QPushButton::clicked, this, &ExamDialog::nextCard);
     connect(edit, &QPushButton::clicked, this, &ExamDialog::editCard);
@@ -160,17 +175,24 @@ void ExamDialog::closeEvent(QCloseEvent* event) {
 void ExamDialog::presentCard() {
     Card* card = session_.currentCard();
     if (!card) {
-        showNotice(kEndOfListText);
+        // The notice gives the tally of an examination that asked anything.
+        const ExamTally tally = session_.tally();
+        if (tally.asked > 0)
+            showNoticeText(std::string(strings::text(kEndOfListText)) + "\n\n" +
+                           tallyText({tally.asked, tally.right, tally.wrong, -1}) + ".");
+        else
+            showNotice(kEndOfListText);
         finish();
         return;
     }
-    levelField_->setText(QString::number(card->level));
-    idField_->setText(QString::number(card->id));
+    ui::showFieldText(levelField_, QString::number(card->level));
+    ui::showFieldText(idField_, QString::number(card->id));
     questionText_ = card->question;
     questionField_->setTextBytes(questionText_);
-    lessonField_->setText(ui::fromCp1252(card->lesson));
-    infoField_->setText(preferences.showAdditionalInfo ? ui::fromCp1252(card->additionalInfo)
-                                                       : QString());
+    ui::showFieldText(lessonField_, ui::fromCp1252(card->lesson));
+    ui::showFieldText(infoField_, preferences.showAdditionalInfo
+                                      ? ui::fromCp1252(card->additionalInfo)
+                                      : QString());
     answerField_->clear();
     // After the answer check or the known-card question the window may have lost the keyboard
     // (no window manager hands it back): the user types the next answer here at once.
@@ -180,7 +202,7 @@ void ExamDialog::presentCard() {
 }
 
 bool ExamDialog::evaluateAnswer(Card& card) {
-    answerText_ = answerField_->textBytes().substr(0, kAnswerLength);
+    answerText_ = answerField_->textBytes().substr(0, kAnswerLimit);
     if (matchesAnswer(card, answerText_))
         return true;
     ui::beep(440, 50);
@@ -191,8 +213,35 @@ bool ExamDialog::evaluateAnswer(Card& card) {
 void ExamDialog::nextCard() {
     if (tornDown_)
         return;
-    session_.nextCard([this](Card& card) { return evaluateAnswer(card); });
+    QString rightAnswer;
+    session_.nextCard([this, &rightAnswer](Card& card) {
+        const bool right = evaluateAnswer(card);
+        // The answer as stored now, after the answer check may have added to it.
+        if (right)
+            rightAnswer = ui::fromCp1252(card.answer);
+        return right;
+    });
+    showFeedback(rightAnswer);
     presentCard();
+}
+
+void ExamDialog::showFeedback(const QString& rightAnswer) {
+    const QString tally = QString::fromStdString(tallyText(session_.tally()));
+    QString shown = tally;
+    QString whole = tally;
+    if (!rightAnswer.isEmpty()) {
+        // A long answer gives way, so that the tally stays in sight; the tooltip holds it whole.
+        const QString lead = QStringLiteral("Right: ");
+        const QString gap = QStringLiteral("    ");
+        const QFontMetrics metrics = feedback_->fontMetrics();
+        const int room = feedback_->width() - metrics.horizontalAdvance(lead + gap + tally);
+        shown =
+            lead + metrics.elidedText(rightAnswer, Qt::ElideRight, std::max(room, 0)) + gap + tally;
+        whole = lead + rightAnswer + gap + tally;
+        rightAnswerTimer_->start();
+    }
+    feedback_->setText(shown);
+    feedback_->setToolTip(whole);
 }
 
 // The change-card window shows the card and changes the same record; this window keeps what it

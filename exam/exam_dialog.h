@@ -8,8 +8,10 @@
 #include <string>
 
 class FontEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 // The examination window shared by the nine kinds: one card at a time, the typed answer judged
 // at OK, the next card picked by the kind. Modeless; while it is open its command is grayed and
@@ -35,6 +37,9 @@ public:
     const ExamSession& session() const { return session_; }
     const std::string& answerText() const { return answerText_; }
 
+    // How long "Right:" and the stored answer stay on the feedback line after a right answer.
+    static constexpr int kRightAnswerShownMs = 2500;
+
 protected:
     explicit ExamDialog(ExamKind kind);
     void closeEvent(QCloseEvent* event) override;
@@ -44,6 +49,8 @@ private:
     // Reads the typed answer, judges it and, when it differs, asks the user; true for right.
     bool evaluateAnswer(Card& card);
     void editCard();
+    // The feedback line: the tally, after a right answer led by "Right:" and the stored answer.
+    void showFeedback(const QString& rightAnswer = {});
     void finish();
     void teardown(bool giveCommandsBack);
 
@@ -60,4 +67,6 @@ private:
     QLineEdit* levelField_ = nullptr;
     QLineEdit* infoField_ = nullptr;
     QLineEdit* lessonField_ = nullptr;
+    QLabel* feedback_ = nullptr;
+    QTimer* rightAnswerTimer_ = nullptr;
 };

@@ -63,10 +63,34 @@ void ExamSession::pickInOrderFrom(int position) {
 
 void ExamSession::judgeAndApply(const std::function<bool(Card& card)>& judge, int32_t position) {
     KnownWordsJudging flag(kind_ == ExamKind::KnownWords);
-    if (judge(*current_))
+    const bool right = judge(*current_);
+    tally_.count(right);
+    if (order_ == PickOrder::Systematic)
+        askedCards_.insert(current_);
+    if (right)
         answerRight(current_, position);
     else
         answerWrong(current_, static_cast<int16_t>(position));
+}
+
+ExamTally ExamSession::tally() const {
+    ExamTally tally = tally_;
+    switch (order_) {
+    case PickOrder::InOrder:
+        tally.left = 0;
+        if (current_) {
+            const CardList& source = examSource(kind_);
+            for (int slot = position_; slot < source.slotCount(); ++slot)
+                tally.left += source.slot(slot) ? 1 : 0;
+        }
+        break;
+    case PickOrder::Systematic:
+        tally.left = queue_.size() - static_cast<int>(askedCards_.size());
+        break;
+    case PickOrder::Random:
+        break;
+    }
+    return tally;
 }
 
 void ExamSession::nextCard(const std::function<bool(Card& card)>& judge) {

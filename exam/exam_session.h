@@ -1,9 +1,11 @@
 #pragma once
 
 #include "exam/exam_kind.h"
+#include "exam/exam_tally.h"
 #include "exam/review_queue.h"
 
 #include <functional>
+#include <unordered_set>
 
 // The course of one examination without its window: the card on display, the step counter and,
 // for the systematic kinds, the review queue. The examination window shows what it holds.
@@ -27,6 +29,10 @@ public:
     // Refused at the start: the window closes without the end-of-list notice.
     bool refused() const { return refused_; }
     const ReviewQueue& queue() const { return queue_; }
+    // Asked, right and wrong in this examination, and the cards still to ask: for the in-order
+    // kinds the card shown and those behind it, for the systematic kinds the cards of the queue
+    // not asked yet; none for the random kinds.
+    ExamTally tally() const;
 
 private:
     void pickInOrderFrom(int position);
@@ -38,4 +44,6 @@ private:
     int position_ = 0;
     bool refused_ = false;
     ReviewQueue queue_;
+    ExamTally tally_;
+    std::unordered_set<const Card*> askedCards_;
 };

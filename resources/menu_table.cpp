@@ -7,8 +7,14 @@ namespace {
 
 constexpr MenuEntry separator{};
 
-constexpr MenuEntry item(const char* text, int command, bool enabled, int button = 0) {
-    return MenuEntry{text, command, button, enabled};
+constexpr MenuEntry item(const char* text, int command, bool enabled, int button = 0,
+                         Shortcut shortcut = Shortcut::None) {
+    return MenuEntry{text, command, button, enabled, shortcut};
+}
+
+constexpr MenuEntry keyed(const char* text, int command, bool enabled, Shortcut shortcut,
+                          int button = 0) {
+    return item(text, command, enabled, button, shortcut);
 }
 
 constexpr bool on = true;
@@ -16,21 +22,21 @@ constexpr bool grayed = false;
 
 constexpr MenuEntry fileEntries[] = {
     item("&New List...", cmd::NewList, on),
-    item("&Open List...", cmd::OpenList, on),
-    item("&Close List", cmd::CloseList, grayed),
-    item("&Save List...", cmd::SaveList, grayed),
-    item("Save List &As...", cmd::SaveListAs, grayed),
+    keyed("&Open List...", cmd::OpenList, on, Shortcut::Open),
+    keyed("&Close List", cmd::CloseList, grayed, Shortcut::Close),
+    keyed("&Save List...", cmd::SaveList, grayed, Shortcut::Save),
+    keyed("Save List &As...", cmd::SaveListAs, grayed, Shortcut::SaveAs),
     separator,
     item("&Export Cards...", cmd::ExportCards, grayed),
     item("Export Question...", cmd::ExportQuestions, grayed),
     item("Export Answer...", cmd::ExportAnswers, grayed),
     separator,
-    item("&Print...", cmd::Print, grayed),
+    keyed("&Print...", cmd::Print, grayed, Shortcut::Print),
     item("Print Cards...", cmd::PrintCards, grayed),
     separator,
-    item("&Preferences...", cmd::Preferences, on),
+    item("P&references...", cmd::Preferences, on),
     separator,
-    item("&Quit", cmd::Quit, on),
+    keyed("&Quit", cmd::Quit, on, Shortcut::Quit),
 };
 
 constexpr MenuEntry editEntries[] = {
@@ -48,7 +54,7 @@ constexpr MenuEntry examinationEntries[] = {
 };
 
 constexpr MenuEntry cardsEntries[] = {
-    item("&New Cards...", cmd::NewCards, grayed, ctl::NewCardButton),
+    keyed("&New Cards...", cmd::NewCards, grayed, Shortcut::NewCards, ctl::NewCardButton),
     item("&Modify Cards...", cmd::ModifyCards, grayed),
     separator,
     item("&Sort", cmd::Sort, grayed),
@@ -75,7 +81,7 @@ constexpr MenuEntry specialEntries[] = {
 constexpr MenuPopup popups[kPopupCount] = {
     {"&File", fileEntries},
     {"&Edit", editEntries},
-    {"&Examination", examinationEntries},
+    {"E&xamination", examinationEntries},
     {"&Cards", cardsEntries},
     {"&Special Examination", specialEntries},
 };

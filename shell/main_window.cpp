@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,6 +48,55 @@ const TextButton textButtons[] = {
     {ctl::OverviewButton, cmd::Overview, "Overview", {107, 153, 100, 14}},
     {ctl::ExchangeButton, cmd::ExchangeQA, " Question <-> Answer", {207, 153, 100, 14}},
 };
+
+QList<QKeySequence> shortcutKeys(menu::Shortcut shortcut) {
+    // The desktop's own keys where it has them, the usual ones where it has none.
+    auto standard = [](QKeySequence::StandardKey key, QKeySequence fallback) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        return keys.isEmpty() ? QList<QKeySequence>{fallback} : keys;
+    };
+    switch (shortcut) {
+    case menu::Shortcut::Open:
+        return standard(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    case menu::Shortcut::Save:
+        return standard(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    case menu::Shortcut::SaveAs:
+        return standard(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    case menu::Shortcut::Print:
+        return standard(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    case menu::Shortcut::Close:
+        return standard(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W));
+    case menu::Shortcut::Quit:
+        return standard(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    case menu::Shortcut::NewCards:
+        return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    case menu::Shortcut::About:
+        return {QKeySequence(Qt::Key_F1)};
+    case menu::Shortcut::None:
+        break;
+    }
+    return {};
+}
+
+// Tab walks the controls as they are read: row by row from the top, left to right in a row.
+void chainInReadingOrder(std::vector<QWidget*> controls) {
+    std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+// The controls keep the template's arrangement; a larger window shows it in its middle.
+QWidget* centredFrame(QWidget* client, QSize templateSize) {
+    const QRect used = client->childrenRect();
+    client->setFixedSize(templateSize.expandedTo(QSize(used.right() + 1, used.bottom() + 1)));
+    auto* frame = new QWidget;
+    auto* layout = new QGridLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client, 0, 0, Qt::AlignCenter);
+    return frame;
+}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
@@ -86,6 +136,7 @@ void MainWindow::buildMenu() {
             QAction* action = menu->addAction(QString::fromLatin1(entry.text));
             action->setObjectName(QString::number(entry.command));
             action->setEnabled(entry.enabledAtStart);
+            action->setShortcuts(shortcutKeys(entry.shortcut));
             int id = entry.command;
             connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
             actions_[id] = action;
@@ -95,6 +146,7 @@ void MainWindow::buildMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* about = help->addAction(QStringLiteral("About Zelkora..."));
     about->setObjectName(QString::number(cmd::About));
+    about->setShortcuts(shortcutKeys(menu::kAboutShortcut));
     connect(about, &QAction::triggered, this, [this] { runCommand(cmd::About); });
     actions_[cmd::About] = about;
 }
@@ -104,7 +156,6 @@ QPushButton* MainWindow::addTextButton(QWidget* parent, int id, const char* text
     button->setObjectName(QString::number(id));
     button->setGeometry(place);
     button->setEnabled(false);
-    button->setFocusPolicy(Qt::ClickFocus);
     buttons_[id] = button;
     return button;
 }
@@ -141,15 +192,18 @@ void MainWindow::buildControls() {
     startButton_ = new PictureButton(client);
     startButton_->setObjectName(QString::number(ctl::StartButton));
     startButton_->setGeometry(du.rect(177, 33, 94, 69));
-    for (PictureButton* button : {openSaveButton_, startButton_}) {
+    for (PictureButton* button : {openSaveButton_, startButton_})
         button->setFlat(true);
-        button->setFocusPolicy(Qt::ClickFocus);
-    }
     connect(openSaveButton_, &QPushButton::clicked, this, &MainWindow::openSaveButtonPressed);
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startButtonPressed);
 
-    client->setMinimumSize(du.size(kWidth, kHeight));
-    setCentralWidget(client);
+    std::vector<QWidget*> controls{openSaveButton_, startButton_};
+    for (const auto& [id, button] : buttons_)
+        controls.push_back(button);
+    for (QWidget* control : controls)
+        control->setFocusPolicy(Qt::StrongFocus);
+    chainInReadingOrder(controls);
+    setCentralWidget(centredFrame(client, du.size(kWidth, kHeight)));
 }
 
 void MainWindow::setCommandEnabled(int commandId, bool enabled) {

@@ -3,7 +3,12 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 
+#include <QEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolTip>
 
 namespace ui {
 namespace {
@@ -33,7 +38,48 @@ bool parseInteger(const QString& text, long long& number) {
     return ok;
 }
 
+// Shows the whole text of a cut field as its tooltip; a field whose text fits shows none (or the
+// tooltip it was given).
+class WholeTextTip : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (!field || event->type() != QEvent::ToolTip || !field->toolTip().isEmpty())
+            return false;
+        if (fieldTextIsCut(field))
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), field->text(), field);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
+
+WholeTextTip& wholeTextTip() {
+    static WholeTextTip tip;
+    return tip;
+}
+
 } // namespace
+
+void showFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+    // Installing it again only moves it to the front.
+    field->installEventFilter(&wholeTextTip());
+}
+
+bool fieldTextIsCut(const QLineEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, field)
+                                         : 0;
+    const QRect room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const QMargins margins = field->textMargins();
+    // The field keeps a little room for its caret at either end.
+    const int width = room.width() - margins.left() - margins.right() - 4;
+    return field->fontMetrics().horizontalAdvance(field->text()) > width;
+}
 
 bool readIntField(QLineEdit* field, int min, int max, int& value) {
     long long number = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 class QLineEdit;
+class QString;
 
 namespace ui {
 
@@ -13,5 +14,13 @@ bool readIntField(QLineEdit* field, int& value);
 // False (after "Please enter no more than %1 characters.") when the field holds more than limit
 // characters (one character is one Windows-1252 byte).
 bool checkTextLength(QLineEdit* field, int limit);
+
+// Fills a field for the user to read: the text shows from its first character, and while it is
+// wider than the field, resting the mouse on the field shows the whole text. Every field the
+// program fills goes through here.
+void showFieldText(QLineEdit* field, const QString& text);
+
+// Whether the field's text is wider than the room the field gives it.
+bool fieldTextIsCut(const QLineEdit* field);
 
 } // namespace ui

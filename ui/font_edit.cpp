@@ -1,6 +1,7 @@
 #include "ui/font_edit.h"
 
 #include "ui/cp1252_validator.h"
+#include "ui/field_exchange.h"
 #include "ui/fonts.h"
 #include "ui/text_codec.h"
 
@@ -32,5 +33,5 @@ std::string FontEdit::textBytes() const {
 }
 
 void FontEdit::setTextBytes(std::string_view bytes) {
-    setText(ui::fromCp1252(bytes));
+    ui::showFieldText(this, ui::fromCp1252(bytes));
 }

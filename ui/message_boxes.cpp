@@ -2,9 +2,15 @@
 
 #include "store/notices.h"
 #include "ui/dialog_parent.h"
+#include "ui/message_icons.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QWidget>
 
 #include <utility>
@@ -90,11 +96,33 @@ MessageAnswer answerOf(int qtResult, MessageButtons buttons) {
     }
 }
 
+// The standard icons are small bitmaps, blurred when the screen scales them up: draw our own for
+// the box's pixel ratio. The box keeps its icon kind.
+void drawCrispIcon(QMessageBox& box, MessageIcon icon) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+    if (!label || icon == MessageIcon::None)
+        return;
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    label->setPixmap(messageIconPixmap(icon, size, box.devicePixelRatio()));
+}
+
+// The window manager cuts a caption that is wider than the box: widen the box instead.
+void fitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(messageBoxCaptionWidth(box.windowTitle()), 0,
+                                  QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 MessageAnswer showRealBox(const MessageBoxRequest& request) {
     QMessageBox box(qtIcon(request.icon), request.caption, request.text, qtButtons(request.buttons),
                     dialogParent());
     box.setDefaultButton(qtButton(request.defaultAnswer));
     box.setEscapeButton(qtButton(escapeAnswer(request.buttons)));
+    drawCrispIcon(box, request.icon);
+    fitCaption(box);
     return answerOf(box.exec(), request.buttons);
 }
 
@@ -111,7 +139,21 @@ public:
 
 } // namespace
 
+int messageBoxCaptionWidth(const QString& caption) {
+    // Title bars often use a bold face a little larger than the dialog's, and keep room for the
+    // window's icon and its buttons.
+    QFont title = QApplication::font();
+    title.setBold(true);
+    if (title.pointSizeF() > 0)
+        title.setPointSizeF(title.pointSizeF() * 1.25);
+    else
+        title.setPixelSize(title.pixelSize() * 5 / 4);
+    constexpr int kTitleBarRoom = 160;
+    return QFontMetrics(title).horizontalAdvance(caption) + kTitleBarRoom;
+}
+
 MessageAnswer showMessageBox(const MessageBoxRequest& request) {
+    FocusReturn focusReturn;
     if (messageBoxHandler()) {
         MessageBoxHandler handler = messageBoxHandler();
         return handler(request);

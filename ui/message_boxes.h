@@ -19,14 +19,18 @@ struct MessageBoxRequest {
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
 };
 
-// Shows a modal message box over the main window (or the active window) and returns the button
-// pressed. Escape and the close box give Cancel where there is one, otherwise No (or OK).
+// Shows a modal message box over the window that raised it (see dialogParent) and returns the
+// button pressed; the keyboard then goes back to the control that had it. Escape and the close
+// box give Cancel where there is one, otherwise No (or OK).
 MessageAnswer showMessageBox(const MessageBoxRequest& request);
 
 // A question box: caption, text, buttons, icon, default button.
 MessageAnswer askQuestion(const QString& caption, const QString& text, MessageButtons buttons,
                           MessageIcon icon = MessageIcon::Question,
                           MessageAnswer defaultAnswer = MessageAnswer::Yes);
+
+// The least width of a box whose caption the window manager can show whole.
+int messageBoxCaptionWidth(const QString& caption);
 
 // Routes showError/showNotice (store/notices.h) to real message boxes: "An error occurred" with
 // the error icon, "Message:" with the information icon, an OK button.

@@ -1,5 +1,7 @@
 #include "ui/modal.h"
 
+#include "ui/dialog_parent.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 
@@ -26,6 +28,7 @@ int mappedResult(int qtResult) {
 }
 
 int runModal(QDialog& dialog) {
+    FocusReturn focusReturn;
     if (!modalHandler())
         return mappedResult(dialog.exec());
     // A copy, so that the handler may install another handler for a nested dialog.

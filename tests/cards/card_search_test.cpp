@@ -14,7 +14,29 @@ TEST_F(CardSearchTest, repeatedQuestionSearchStepsThroughIdsAndWraps) {
     EXPECT_EQ(searchCardByText(SearchField::Question, "haus", 0), three);
     EXPECT_EQ(searchCardByText(SearchField::Question, "haus", 3), nine);
     EXPECT_EQ(searchCardByText(SearchField::Question, "haus", 9), three);
-    EXPECT_EQ(searchCardByText(SearchField::Question, "Haus", 0), nullptr);
+}
+
+// The exact text wins; only when no card holds it is case left aside, Windows-1252 letters too.
+TEST_F(CardSearchTest, caseBlindSearchOnlyWhenNothingMatchesExactly) {
+    Card* boat = add(mainList, "Hausboot", "houseboat");
+    Card* exact = add(mainList, "hausboot", "HOUSEBOAT");
+    Card* umlaut = add(knownList, "\xC4rger", "\xC9T\xC9"); // Ärger, ÉTÉ
+    struct Row {
+        SearchField field;
+        const char* text;
+        Card* found;
+    } rows[] = {
+        {SearchField::Question, "hausboot", exact},  {SearchField::Question, "HAUSBOOT", boat},
+        {SearchField::Answer, "HOUSEBOAT", exact},   {SearchField::Answer, "Houseboat", boat},
+        {SearchField::Question, "\xE4rger", umlaut}, {SearchField::Answer, "\xE9t\xE9", umlaut},
+        {SearchField::Question, "hausbot", nullptr},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(searchCardByText(row.field, row.text, -1), row.found) << row.text;
+    // Stepping on from the card shown works case-blind too.
+    Card* second = add(mainList, "HAUSBOOT");
+    EXPECT_EQ(searchCardByText(SearchField::Question, "hausBOOT", boat->id), exact);
+    EXPECT_EQ(searchCardByText(SearchField::Question, "hausBOOT", exact->id), second);
 }
 
 TEST_F(CardSearchTest, knownCardsAreSearchedAfterTheCurrentList) {

@@ -35,11 +35,11 @@ TEST_F(ChangeCardDialogTest, questionSearchStepsThroughEqualQuestionsAndWraps) {
     EXPECT_TRUE(notices.entries.empty());
 }
 
-TEST_F(ChangeCardDialogTest, caseMismatchIsNotFoundAndOkThenHasNoCard) {
+TEST_F(ChangeCardDialogTest, textNotFoundEvenCaseBlindLeavesNoCardAndOkThenHasNoCard) {
     add(mainList, "haus", "house");
     ChangeCardDialog* dialog = openDialog();
     ui::showCard(mainList.cards().front());
-    answerSearch(QStringLiteral("Haus"));
+    answerSearch(QStringLiteral("Hause"));
     click(dialog, cardctl::SearchQuestion);
     EXPECT_EQ(dialog->chosenCard(), nullptr);
     EXPECT_EQ(control(dialog, cardctl::Question)->text(), QStringLiteral("haus")); // unchanged

@@ -1,6 +1,9 @@
 #include "cards/new_card_dialog.h"
 #include "tests/cards/card_windows_fixture.h"
 
+#include "ui/dialog_parent.h"
+#include "ui/message_boxes.h"
+
 #include <QKeyEvent>
 
 namespace {
@@ -74,11 +77,40 @@ TEST_F(NewCardDialogTest, emptyQuestionOrAnswerIsRefusedAndFieldsStay) {
     EXPECT_EQ(control(dialog, cardctl::Answer)->text(), QStringLiteral("a"));
 }
 
-TEST_F(NewCardDialogTest, typingStopsAt59CharactersAndWindows1252) {
+// The error box belongs to this window and hands the keyboard back to it, even where the window
+// system gave it to another window when the box closed.
+TEST_F(NewCardDialogTest, afterItsErrorTheKeyboardIsBackInTheField) {
+    host.window()->show();
+    NewCardDialog* dialog = openAfterNewList();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    NoticeSink* recorder = setNoticeSink(nullptr);
+    ui::installMessageBoxes();
+    QWidget* owner = nullptr;
+    ui::MessageBoxHandler previous = ui::setMessageBoxHandler([&](const ui::MessageBoxRequest&) {
+        owner = ui::dialogParent();
+        host.window()->activateWindow();
+        host.window()->setFocus();
+        QApplication::processEvents();
+        return ui::MessageAnswer::Ok;
+    });
+    enter(dialog, QString(), QString());
+    ui::setMessageBoxHandler(previous);
+    setNoticeSink(recorder);
+    EXPECT_EQ(owner, dialog);
+    EXPECT_TRUE(QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }, 2000));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Hund"));
+    EXPECT_EQ(control(dialog, cardctl::Question)->text(), QStringLiteral("Hund"));
+}
+
+TEST_F(NewCardDialogTest, typingStopsAtTheLimitsAndWindows1252) {
     NewCardDialog* dialog = openAfterNewList();
     QLineEdit* question = control(dialog, cardctl::Question);
     QTest::keyClicks(question, QString(60, QLatin1Char('x')));
     EXPECT_EQ(question->text().size(), 59);
+    QLineEdit* answer = control(dialog, cardctl::Answer); // an answer as long as a card's
+    QTest::keyClicks(answer, QString(kAnswerLimit + 1, QLatin1Char('x')));
+    EXPECT_EQ(answer->text().size(), kAnswerLimit);
     QLineEdit* lesson = control(dialog, cardctl::Lesson);
     QTest::keyClicks(lesson, QStringLiteral("abcdefghijk"));
     EXPECT_EQ(lesson->text(), QStringLiteral("abcdefghi"));

@@ -97,8 +97,9 @@ TEST_F(OverviewDialogTest, rowsShowTheCardTextsAlignedWithTheirLevelPicture) {
     EXPECT_EQ(model.data(model.index(0, 4), Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
               Qt::AlignRight);
     auto* table = control<QTreeView>(dialog, cardctl::CardTable);
-    EXPECT_EQ(table->header()->sectionSize(0), 150);
-    EXPECT_EQ(table->header()->sectionSize(5), 50);
+    // The columns share the width as 150 : 150 : 150 : lesson : 50 : 50 to begin with.
+    EXPECT_EQ(table->header()->sectionSize(0), table->header()->sectionSize(1));
+    EXPECT_NEAR(table->header()->sectionSize(0), 3 * table->header()->sectionSize(4), 3);
     // A lesson of ten characters fits its column with a little room beside it.
     EXPECT_GE(table->header()->sectionSize(3),
               table->fontMetrics().horizontalAdvance(QStringLiteral("Lektion 10")) + 8);
@@ -218,6 +219,52 @@ TEST_F(OverviewDialogTest, refreshShowsCardsAddedElsewhereAndDoubleClickOpensThe
     doubleClick(table->viewport(), row.center());
     ASSERT_NE(ChangeCardDialog::instance(), nullptr);
     EXPECT_EQ(ChangeCardDialog::instance()->chosenCard(), mainList.cards()[1]);
+}
+
+// Texts left-aligned, numbers right; the columns share the table's width in the proportions the
+// user last gave them; Enter on a row opens its card as a double-click does.
+TEST_F(OverviewDialogTest, columnsShareTheWidthAndEnterOpensTheCard) {
+    add(mainList, "first");
+    add(mainList, "second");
+    OverviewDialog* dialog = openOverview();
+    const CardTableModel& model = dialog->model();
+    for (int column = 0; column < OverviewColumnCount; ++column) {
+        const bool number = column == IdColumn || column == LevelColumn;
+        EXPECT_EQ(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt() &
+                      Qt::AlignHorizontal_Mask,
+                  number ? Qt::AlignRight : Qt::AlignLeft)
+            << column;
+    }
+    auto* table = control<QTreeView>(dialog, cardctl::CardTable);
+    auto filled = [&table] {
+        int sum = 0;
+        for (int column = 0; column < OverviewColumnCount; ++column)
+            sum += table->header()->sectionSize(column);
+        return sum;
+    };
+    for (int width : {900, 1300}) {
+        dialog->resize(width, 500);
+        dialog->show();
+        QApplication::processEvents();
+        EXPECT_EQ(filled(), table->viewport()->width()) << width;
+    }
+    table->header()->resizeSection(AnswerColumn, table->header()->sectionSize(QuestionColumn) * 2);
+    dialog->close();
+    QApplication::processEvents();
+    dialog = openOverview();
+    table = control<QTreeView>(dialog, cardctl::CardTable);
+    dialog->show();
+    QApplication::processEvents();
+    EXPECT_NEAR(table->header()->sectionSize(AnswerColumn),
+                table->header()->sectionSize(QuestionColumn) * 2, 2);
+    EXPECT_EQ(filled(), table->viewport()->width());
+
+    table->setFocus();
+    table->setCurrentIndex(dialog->model().index(1, 0));
+    QTest::keyClick(table, Qt::Key_Return);
+    ASSERT_NE(ChangeCardDialog::instance(), nullptr);
+    EXPECT_EQ(ChangeCardDialog::instance()->chosenCard(), mainList.cards()[1]);
+    EXPECT_EQ(OverviewDialog::instance(), dialog); // still open
 }
 
 } // namespace

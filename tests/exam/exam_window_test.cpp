@@ -2,6 +2,11 @@
 #include "exam/exam_kinds.h"
 #include "exam/known_card_dialog.h"
 #include "tests/exam/exam_window_fixture.h"
+#include "ui/field_exchange.h"
+
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,7 +44,8 @@ TEST_F(ExamWindow, wholeShortExaminationThroughTheWindow) {
 
     answer(exam, "a3");
     EXPECT_EQ(modal.shown, (std::vector<QString>{"AnswerCheckDialog", "AnswerCheckDialog"}));
-    EXPECT_EQ(notices.texts(), (std::vector<std::string>{"You reached the end of the list."}));
+    EXPECT_EQ(notices.texts(), (std::vector<std::string>{"You reached the end of the list.\n\n4 "
+                                                         "asked, 3 right, 1 wrong."}));
     EXPECT_TRUE(openExams().empty());
     EXPECT_TRUE(host.isCommandEnabled(cmd::ExamInOrder));
     EXPECT_TRUE(host.isButtonEnabled(ctl::InOrderButton));
@@ -181,6 +187,113 @@ TEST_F(ExamWindow, knownWordsExaminationSendsAWrongCardBack) {
     EXPECT_EQ(inKnownWordsExam, 0);
 }
 
+// A card longer than its fields: the texts show from their first character, and its answer,
+// typed in full, is right at once.
+TEST_F(ExamWindow, longCardIsShownFromItsStartAndItsWholeAnswerIsRight) {
+    preferences.showAdditionalInfo = 1;
+    Card* card = addCards(mainList, 4)[0];
+    const std::string question = "Diese Person entspricht " + std::string(66, 'q');
+    const std::string answer = "This person matches " + std::string(70, 'a');
+    assignText(card->question, question);
+    assignText(card->answer, answer);
+    assignText(card->additionalInfo, std::string(100, 'W'));
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+    ASSERT_NE(exam, nullptr);
+    exam->show();
+    for (int id : {1005, 1007}) {
+        auto* field = control(exam, id);
+        EXPECT_EQ(field->cursorPosition(), 0) << id;
+        EXPECT_TRUE(ui::fieldTextIsCut(field)) << id; // so its tooltip holds the whole text
+    }
+    ExamWindow::answer(exam, QString::fromStdString(answer));
+    EXPECT_EQ(exam->answerText(), answer);
+    EXPECT_TRUE(modal.shown.empty());
+    EXPECT_TRUE(tones.tones.empty());
+    EXPECT_EQ(card->level, 1);
+}
+
+TEST_F(ExamWindow, tabAndShiftTabGoThroughTheWindowInReadingOrder) {
+    addCards(mainList, 4);
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+    ASSERT_NE(exam, nullptr);
+    const QStringList forward{"1004", "1012", "1007", "1008", "3", "1009", "4", "1005", "1006"};
+    for (bool back : {false, true}) {
+        QStringList visited;
+        for (int i = 0; i < forward.size(); ++i) {
+            QTest::keyClick(exam->focusWidget(), Qt::Key_Tab,
+                            back ? Qt::ShiftModifier : Qt::NoModifier);
+            visited << exam->focusWidget()->objectName();
+        }
+        QStringList expected = forward;
+        if (back) { // from the answer field backwards: the reverse of the ring
+            std::reverse(expected.begin(), expected.end());
+            expected.removeFirst();
+            expected << "1006";
+        }
+        EXPECT_EQ(visited, expected) << (back ? "Shift+Tab" : "Tab");
+    }
+}
+
+// The feedback line: the tally after every answer, the cards left where the examination ends,
+// "Right:" with the stored answer for a moment after a right answer; the end notice sums up.
+TEST_F(ExamWindow, feedbackLineCountsTheExamination) {
+    struct Row {
+        int command;
+        int cards;
+        const char* atStart;
+        const char* afterRight;
+        const char* afterWrong;
+    } rows[] = {
+        {cmd::ExamInOrder, 3, "0 asked, 0 right, 0 wrong, 3 left",
+         "Right: a0    1 asked, 1 right, 0 wrong, 2 left", "2 asked, 1 right, 1 wrong, 1 left"},
+        {cmd::SystematicExam, 11, "0 asked, 0 right, 0 wrong, 11 left", nullptr,
+         "1 asked, 0 right, 1 wrong, 10 left"},
+        {cmd::ExamRandom, 4, "0 asked, 0 right, 0 wrong", nullptr, "1 asked, 0 right, 1 wrong"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        clearList(wrongList);
+        deleteAllCards(mainList);
+        addCards(mainList, row.cards);
+        ui::runCommand(row.command);
+        ExamDialog* exam = onlyExam();
+        ASSERT_NE(exam, nullptr);
+        auto* line = exam->findChild<QLabel*>(QStringLiteral("feedback"));
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->text(), row.atStart);
+        if (row.afterRight) {
+            ExamWindow::answer(exam, "a0");
+            EXPECT_EQ(line->text(), row.afterRight);
+        }
+        modal.queuePress(2);
+        ExamWindow::answer(exam, "wrong");
+        EXPECT_EQ(line->text(), row.afterWrong);
+        closeAllWindows();
+        flushDeletes();
+    }
+    EXPECT_TRUE(notices.entries.empty());
+}
+
+TEST_F(ExamWindow, rightAnswerShowsForAMomentAndTheEndNoticeGivesTheTally) {
+    addCards(mainList, 2);
+    ui::runCommand(cmd::ExamInOrder);
+    ExamDialog* exam = onlyExam();
+    ASSERT_NE(exam, nullptr);
+    auto* line = exam->findChild<QLabel*>(QStringLiteral("feedback"));
+    ExamWindow::answer(exam, "a0");
+    EXPECT_TRUE(line->text().startsWith("Right: a0"));
+    EXPECT_TRUE(
+        QTest::qWaitFor([line] { return line->text() == "1 asked, 1 right, 0 wrong, 1 left"; },
+                        ExamDialog::kRightAnswerShownMs + 2000));
+    modal.queuePress(2);
+    ExamWindow::answer(exam, "wrong");
+    EXPECT_EQ(notices.texts(),
+              (std::vector<std::string>{
+                  "You reached the end of the list.\n\n2 asked, 1 right, 1 wrong."}));
+}
+
 // The answer-check dialog on its own.
 class AnswerCheck : public ExamWindowTest {
 protected:
@@ -230,15 +343,15 @@ TEST_F(AnswerCheck, addAndReplaceTheAnswer) {
     EXPECT_EQ(run("dwelling", [](QDialog& d) { return ui::pressButton(d, 2000); }), ui::kResultOk);
     EXPECT_STREQ(card->answer, "house, home, dwelling");
 
-    // 21 + 2 + 37 = 60 characters: too long, unchanged, still right.
-    EXPECT_EQ(run(std::string(37, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
+    // 21 + 2 + 78 = 101 characters: more than a card holds, unchanged, still right.
+    EXPECT_EQ(run(std::string(78, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
               ui::kResultOk);
     EXPECT_STREQ(card->answer, "house, home, dwelling");
     EXPECT_EQ(notices.texts(), (std::vector<std::string>{
                                    "Sorry, your answer cannot be added because it is too long."}));
-    EXPECT_EQ(run(std::string(36, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
+    EXPECT_EQ(run(std::string(77, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
               ui::kResultOk);
-    EXPECT_EQ(std::string(card->answer), "house, home, dwelling, " + std::string(36, 'x'));
+    EXPECT_EQ(std::string(card->answer), "house, home, dwelling, " + std::string(77, 'x'));
 
     EXPECT_EQ(run("abode", [](QDialog& d) { return ui::pressButton(d, 2001); }), ui::kResultOk);
     EXPECT_STREQ(card->answer, "abode");
@@ -257,6 +370,32 @@ TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
     EXPECT_STREQ(card->answer, "x"); // the replaced answer stays
     EXPECT_EQ(notices.texts(),
               (std::vector<std::string>{"Please enter an integer between 0 and 128."}));
+}
+
+// Alt with the underlined letter presses each button of the check.
+TEST_F(AnswerCheck, everyButtonAnswersToItsMnemonic) {
+    struct Row {
+        Qt::Key key;
+        int result;
+        const char* answerAfter;
+    } rows[] = {
+        {Qt::Key_N, ui::kResultCancel, "house, home"},
+        {Qt::Key_Y, ui::kResultOk, "house, home"},
+        {Qt::Key_A, ui::kResultOk, "house, home, abode"},
+        {Qt::Key_R, ui::kResultOk, "abode"},
+    };
+    for (const Row& row : rows) {
+        int result = run("abode", [&row](QDialog& d) {
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            QTest::keyClick(&d, row.key, Qt::AltModifier);
+            // A mnemonic presses its button visibly, the click follows a moment later.
+            EXPECT_TRUE(QTest::qWaitFor([&d] { return !d.isVisible(); }, 2000));
+            return d.isVisible() ? -1 : ui::mappedResult(d.result());
+        });
+        EXPECT_EQ(result, row.result) << row.key;
+        EXPECT_STREQ(card->answer, row.answerAfter) << row.key;
+    }
 }
 
 } // namespace

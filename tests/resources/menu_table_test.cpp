@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,7 +27,7 @@ TEST(MenuTable, popupsInTheirPositionsWithSeparatorsAndStartStates) {
     ASSERT_EQ(popups.size(), 5u);
     EXPECT_STREQ(popups[menu::File].title, "&File");
     EXPECT_STREQ(popups[menu::Edit].title, "&Edit");
-    EXPECT_STREQ(popups[menu::Examination].title, "&Examination");
+    EXPECT_STREQ(popups[menu::Examination].title, "E&xamination");
     EXPECT_STREQ(popups[menu::Cards].title, "&Cards");
     EXPECT_STREQ(popups[menu::SpecialExamination].title, "&Special Examination");
 
@@ -46,7 +50,7 @@ TEST(MenuTable, separatorsFollowTheNamedItems) {
     const auto popups = menu::mainMenu();
     EXPECT_EQ(textBeforeSeparator(popups[menu::File]),
               (std::set<std::string>{"Save List &As...", "Export Answer...", "Print Cards...",
-                                     "&Preferences..."}));
+                                     "P&references..."}));
     EXPECT_EQ(textBeforeSeparator(popups[menu::Cards]),
               (std::set<std::string>{"&Modify Cards...", "&Exchange Question and Answer"}));
     EXPECT_EQ(textBeforeSeparator(popups[menu::SpecialExamination]),
@@ -100,4 +104,30 @@ TEST(MenuTable, eachButtonSharesExactlyOneCommand) {
     EXPECT_EQ(buttons, (std::set<int>{ctl::SystematicButton, ctl::InOrderButton, ctl::RandomButton,
                                       ctl::WrongWordsButton, ctl::NewCardButton,
                                       ctl::OverviewButton, ctl::ExchangeButton}));
+}
+
+// Alt with a letter reaches one title of the menu bar, and within an open popup one item.
+TEST(MenuTable, mnemonicsAreUniqueInTheMenuBarAndInEachPopup) {
+    auto mnemonic = [](const char* text) {
+        const char* mark = std::strchr(text, '&');
+        return mark && mark[1] ? static_cast<char>(std::tolower(mark[1])) : '\0';
+    };
+    std::vector<std::vector<const char*>> groups(1);
+    for (const menu::MenuPopup& popup : menu::mainMenu()) {
+        groups[0].push_back(popup.title);
+        groups.emplace_back();
+        for (const menu::MenuEntry& entry : popup.entries)
+            if (!entry.isSeparator())
+                groups.back().push_back(entry.text);
+    }
+    for (const auto& group : groups) {
+        std::map<char, const char*> seen;
+        for (const char* text : group) {
+            const char letter = mnemonic(text);
+            if (letter == '\0')
+                continue;
+            auto [it, fresh] = seen.emplace(letter, text);
+            EXPECT_TRUE(fresh) << text << " and " << it->second;
+        }
+    }
 }

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -48,7 +49,7 @@ TEST_F(MainWindowTest, startsWithNoListAndOpensAListThroughTheMenu) {
     EXPECT_FALSE(button(window, ctl::SystematicButton)->isEnabled());
     EXPECT_EQ(openSavePicture(window), QString::fromLatin1(pictures::kOpen));
     EXPECT_EQ(counter(window, ctl::CardCounter), QStringLiteral("0"));
-    EXPECT_GE(window.centralWidget()->minimumWidth(), 313);
+    EXPECT_GE(window.centralWidget()->minimumSizeHint().width(), 313);
 
     FileDialogAnswers dialogs;
     dialogs.choose(QString::fromStdString(file));
@@ -154,4 +155,62 @@ TEST_F(MainWindowTest, aboutAndPreferencesOpenTheirDialogs) {
     window.action(cmd::Preferences)->trigger();
     EXPECT_EQ(modal.shown, (std::vector<QString>{QStringLiteral("AboutDialog"),
                                                  QStringLiteral("PreferencesDialog")}));
+}
+
+// The standard keys beside the menu texts reach their commands.
+TEST_F(MainWindowTest, shortcutsReachTheirCommands) {
+    MainWindow window;
+    show(window);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::pair<QKeySequence, int> rows[] = {
+        {QKeySequence(QStringLiteral("Ctrl+O")), cmd::OpenList},
+        {QKeySequence(QStringLiteral("Ctrl+S")), cmd::SaveList},
+        {QKeySequence(QStringLiteral("Ctrl+Shift+S")), cmd::SaveListAs},
+        {QKeySequence(QStringLiteral("Ctrl+P")), cmd::Print},
+        {QKeySequence(QStringLiteral("Ctrl+W")), cmd::CloseList},
+        {QKeySequence(QStringLiteral("Ctrl+Q")), cmd::Quit},
+        {QKeySequence(QStringLiteral("Ctrl+N")), cmd::NewCards},
+        {QKeySequence(QStringLiteral("F1")), cmd::About},
+    };
+    for (const auto& [keys, command] : rows) {
+        QAction* action = window.action(command);
+        ASSERT_NE(action, nullptr) << command;
+        action->setEnabled(true);
+        // Only whether the key arrives: what the command does is tested on its own.
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy triggered(action, &QAction::triggered);
+        QTest::keySequence(&window, keys);
+        EXPECT_EQ(triggered.count(), 1) << command << " " << keys.toString().toStdString();
+    }
+}
+
+// With every button enabled, Tab walks them as they are read, top to bottom, left to right;
+// a larger window keeps the arrangement in its middle.
+TEST_F(MainWindowTest, tabGoesInReadingOrderAndAnEnlargedWindowKeepsTheControlsCentred) {
+    MainWindow window;
+    show(window);
+    for (int id :
+         {ctl::SystematicButton, ctl::InOrderButton, ctl::RandomButton, ctl::WrongWordsButton,
+          ctl::NewCardButton, ctl::OverviewButton, ctl::ExchangeButton})
+        window.setButtonEnabled(id, true);
+    button(window, ctl::OpenSaveButton)->setFocus();
+    const QStringList expected{"2015", "2016", "1009", "2017", "2057",
+                               "2058", "2059", "2060", "1010"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        visited << window.focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, expected);
+
+    window.resize(window.width() * 3, window.height() * 2);
+    QApplication::processEvents();
+    QRect used;
+    for (QPushButton* control : window.centralWidget()->findChildren<QPushButton*>())
+        used |= QRect(control->mapTo(window.centralWidget(), QPoint()), control->size());
+    const QRect all = window.centralWidget()->rect();
+    EXPECT_GT(used.left(), all.width() / 4);
+    EXPECT_NEAR(used.left() - all.left(), all.right() - used.right(), 40);
+    EXPECT_NEAR(used.top() - all.top(), all.bottom() - used.bottom(), 40);
 }

@@ -1,7 +1,10 @@
 #include "tests/support/notice_recorder.h"
 #include "ui/field_exchange.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -84,4 +87,25 @@ TEST(CheckTextLength, limitIsInclusive) {
     ASSERT_EQ(notices.texts().size(), 1u);
     EXPECT_EQ(notices.texts()[0], "Please enter no more than 10 characters.");
     EXPECT_EQ(w.window.focusWidget(), w.field);
+}
+
+// A filled text shows from its first character; resting the mouse on a field whose text is cut
+// shows the whole text, on one that shows all of it nothing.
+TEST(ShowFieldText, startsAtTheFirstCharacterAndACutTextShowsWholeAsTooltip) {
+    FieldWindow w;
+    w.field->setFixedWidth(120);
+    const QString longText = QStringLiteral("Diese Person entspricht ") + QString(60, 'x') + "END";
+    for (auto [text, cut] : {std::pair{QStringLiteral("Haus"), false}, {longText, true}}) {
+        ui::showFieldText(w.field, text);
+        EXPECT_EQ(w.field->text(), text);
+        EXPECT_EQ(w.field->cursorPosition(), 0);
+        EXPECT_EQ(ui::fieldTextIsCut(w.field), cut);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), w.field->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w.field, &hover);
+        EXPECT_EQ(QToolTip::isVisible(), cut) << text.toStdString();
+        if (cut) {
+            EXPECT_EQ(QToolTip::text(), text);
+        }
+    }
+    QToolTip::hideText();
 }

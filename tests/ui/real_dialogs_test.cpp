@@ -2,6 +2,7 @@
 #include "ui/font_dialog.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
+#include "ui/message_icons.h"
 #include "ui/modal.h"
 
 #include <QApplication>
@@ -9,10 +10,13 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,31 @@ TEST_F(RealDialogs, messageBoxShowsCaptionTextIconAndGivesTheButtonPressed) {
     EXPECT_EQ(caption, "Quit");
     EXPECT_EQ(text, "Save first?");
     EXPECT_EQ(icon, QMessageBox::Question);
+}
+
+// A box is wide enough for the window manager to show its caption whole, and its icon is drawn
+// for the screen's pixel ratio; at any ratio the picture is that many times larger.
+TEST_F(RealDialogs, messageBoxFitsItsCaptionAndDrawsItsIconForTheScreen) {
+    const QString caption = QStringLiteral("An error occurred while the list was being read");
+    int width = 0;
+    QImage shown, drawn;
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        width = box->width();
+        const int size = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+        shown = box->findChild<QLabel*>("qt_msgboxex_icon_label")->pixmap().toImage();
+        drawn =
+            ui::messageIconPixmap(ui::MessageIcon::Error, size, box->devicePixelRatio()).toImage();
+        box->button(QMessageBox::Ok)->click();
+    });
+    ui::showMessageBox({caption, QStringLiteral("x"), ui::MessageIcon::Error});
+    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(caption) + 100);
+    EXPECT_EQ(shown, drawn);
+    for (qreal ratio : {1.0, 2.0, 1.5}) {
+        QPixmap icon = ui::messageIconPixmap(ui::MessageIcon::Warning, 32, ratio);
+        EXPECT_EQ(icon.width(), qCeil(32 * ratio));
+        EXPECT_EQ(icon.devicePixelRatio(), ratio);
+        EXPECT_NE(icon.toImage().pixelColor(icon.width() / 2, icon.height() / 2).alpha(), 0);
+    }
 }
 
 TEST_F(RealDialogs, escapeInAYesNoBoxAnswersNo) {
