@@ -41,7 +41,7 @@ private:
     QWidget* buildFilterBox();
     void fillLessonTable();
     void checkFilter(OverviewFilter filter);
-    bool readLevelField();
+    void readLevelField(bool emptyKeepsNumber);
 
     OverviewLists lists_;
     OverviewFilter filter_ = OverviewFilter::UnknownCards;
