@@ -8,6 +8,7 @@
 #include "store/notices.h"
 #include "store/preferences.h"
 #include "ui/command_registry.h"
+#include "ui/dialog_button.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
 #include "ui/main_window_host.h"
@@ -43,10 +44,8 @@ QLineEdit* addReadOnlyField(QFormLayout* form, const char* label, int id) {
     return field;
 }
 
-// Buttons stay auto-default: Enter presses the button that has the focus, else OK.
 QPushButton* addButton(QHBoxLayout* row, const char* text, int id) {
-    auto* button = new QPushButton(QString::fromLatin1(text));
-    button->setObjectName(QString::number(id));
+    QPushButton* button = ui::dialogButton(QString::fromLatin1(text), id);
     row->addWidget(button);
     return button;
 }
@@ -169,8 +168,7 @@ void ExamDialog::presentCard() {
     questionText_ = card->question;
     questionField_->setTextBytes(questionText_);
     lessonField_->setText(ui::fromCp1252(card->lesson));
-    infoField_->setText(preferences.showAdditionalInfo ? ui::fromCp1252(card->additionalInfo)
-                                                       : QString());
+    infoField_->setText(additionalInfoShown() ? ui::fromCp1252(card->additionalInfo) : QString());
     answerField_->clear();
     // After the answer check or the known-card question the window may have lost the keyboard
     // (no window manager hands it back): the user types the next answer here at once.
