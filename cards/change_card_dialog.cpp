@@ -7,6 +7,7 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "ui/cp1252_validator.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
@@ -43,10 +44,7 @@ FontEdit* fontField(QWidget* parent, int id, int limit, const FontDescription& f
 }
 
 QPushButton* button(QWidget* parent, const char* label, int id) {
-    auto* b = new QPushButton(QString::fromUtf8(label), parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
+    return ui::dialogButton(QString::fromUtf8(label), id, parent);
 }
 
 QString text(int number) {

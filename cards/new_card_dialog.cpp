@@ -7,6 +7,7 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "ui/cp1252_validator.h"
+#include "ui/dialog_button.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
 #include "ui/main_window_host.h"
@@ -33,13 +34,6 @@ QLineEdit* plainField(QWidget* parent, int id, int limit) {
     field->setMaxLength(limit);
     field->setValidator(new ui::Cp1252Validator(field));
     return field;
-}
-
-QPushButton* button(QWidget* parent, const QString& label, int id) {
-    auto* b = new QPushButton(label, parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -86,9 +80,9 @@ void NewCardDialog::buildFields() {
     form->addRow(QStringLiteral("Additional Information"), additionalInfo_);
     form->addRow(QStringLiteral("Lesson"), lesson_);
 
-    QPushButton* enter = button(this, QStringLiteral("Enter this word"), cardctl::Ok);
+    QPushButton* enter = ui::dialogButton(QStringLiteral("Enter this word"), cardctl::Ok, this);
     enter->setDefault(true);
-    QPushButton* closeButton = button(this, QStringLiteral("Close"), cardctl::Close);
+    QPushButton* closeButton = ui::dialogButton(QStringLiteral("Close"), cardctl::Close, this);
     connect(enter, &QPushButton::clicked, this, &NewCardDialog::enterWord);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;

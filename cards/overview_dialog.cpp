@@ -9,6 +9,7 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "ui/command_registry.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/text_codec.h"
 
@@ -44,13 +45,6 @@ constexpr const char* kFilterLabels[] = {"All cards",   "Known Cards",      "Unk
 std::array<int, OverviewColumnCount>& columnShares() {
     static std::array<int, OverviewColumnCount> shares{};
     return shares;
-}
-
-QPushButton* button(QWidget* parent, const char* label, int id) {
-    auto* b = new QPushButton(QString::fromUtf8(label), parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -142,10 +136,12 @@ void OverviewDialog::buildControls() {
                        "list, double-click on a card to display it."),
         this);
     intro->setWordWrap(true);
-    QPushButton* ok = button(this, "OK", cardctl::Ok);
+    QPushButton* ok = ui::dialogButton(QStringLiteral("OK"), cardctl::Ok, this);
     ok->setDefault(true);
-    QPushButton* search = button(this, "Search for...", cardctl::SearchFor);
-    QPushButton* refresh = button(this, "Refresh List", cardctl::RefreshList);
+    QPushButton* search =
+        ui::dialogButton(QStringLiteral("Search for..."), cardctl::SearchFor, this);
+    QPushButton* refresh =
+        ui::dialogButton(QStringLiteral("Refresh List"), cardctl::RefreshList, this);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     connect(search, &QPushButton::clicked, this, &OverviewDialog::searchRows);
     connect(refresh, &QPushButton::clicked, this, &OverviewDialog::fillTable);
@@ -235,22 +231,21 @@ void OverviewDialog::chooseFilter(OverviewFilter filter) {
     fillTable();
 }
 
-// An empty field keeps the level number; a text that is no whole number is refused.
-bool OverviewDialog::readLevelField() {
-    if (levelField_->text().isEmpty())
-        return true;
+// A text that is no whole number is refused and the level number kept. Only the level field's own
+// change lets an empty field pass silently; a click into the lesson table refuses it too.
+void OverviewDialog::readLevelField(bool emptyKeepsNumber) {
+    if (emptyKeepsNumber && levelField_->text().isEmpty())
+        return;
     int value = level_;
-    if (!ui::readIntField(levelField_, value))
-        return false;
-    level_ = value;
-    return true;
+    if (ui::readIntField(levelField_, value))
+        level_ = value;
 }
 
 void OverviewDialog::lessonsChosen() {
     filter_ = OverviewFilter::LessonCards;
     checkFilter(filter_);
     clearList(lists_.lessonCards);
-    readLevelField();
+    readLevelField(false);
     std::vector<std::string> chosen;
     for (int row = 0; row < lessons_->count(); ++row)
         if (lessons_->item(row)->isSelected())
@@ -261,16 +256,17 @@ void OverviewDialog::lessonsChosen() {
 }
 
 void OverviewDialog::levelChanged() {
-    readLevelField();
+    readLevelField(true);
     filter_ = OverviewFilter::LevelCards;
     checkFilter(filter_);
     fillLevelCards(lists_, level_);
     fillTable();
 }
 
+// Every heading fills the table again, also "Add. Information", which sorts nothing.
 void OverviewDialog::sortByColumn(int column) {
-    if (sortShownList(filter_, lists_, column))
-        fillTable();
+    sortShownList(filter_, lists_, column);
+    fillTable();
 }
 
 void OverviewDialog::searchRows() {

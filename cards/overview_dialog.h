@@ -44,7 +44,7 @@ private:
     void rememberColumns();
     bool openCurrentRow(QEvent* event);
     void checkFilter(OverviewFilter filter);
-    bool readLevelField();
+    void readLevelField(bool emptyKeepsNumber);
 
     OverviewLists lists_;
     OverviewFilter filter_ = OverviewFilter::UnknownCards;

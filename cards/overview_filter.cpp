@@ -52,23 +52,22 @@ std::optional<SortKey> sortKeyOfColumn(int column) {
 }
 
 bool sortShownList(OverviewFilter filter, OverviewLists& own, int column) {
-    std::optional<SortKey> key = sortKeyOfColumn(column);
-    if (!key)
-        return false;
     CardList& shown = listOfFilter(filter, own);
     validateCards(shown);
     validateCards(mainList);
-    shown = sortCards(shown, *key);
+    std::optional<SortKey> key = sortKeyOfColumn(column);
+    if (key)
+        shown = sortCards(shown, *key);
     validateCards(mainList);
     validateCards(knownList);
     validateCards(wrongList);
     validateCards(own.allCards);
-    return true;
+    return key.has_value();
 }
 
 int levelPicture(int32_t level) {
-    if (level < 0)
-        return 4;
+    if (level < -3)
+        return 7; // the last picture of the strip
     if (level >= 5)
         return 5;
     return 4 - level;

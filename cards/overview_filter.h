@@ -42,11 +42,11 @@ enum OverviewColumn {
 std::optional<SortKey> sortKeyOfColumn(int column);
 
 // Sorts the list the filter shows by the column. For known, unknown and wrong cards the
-// program-wide list itself takes the new order, so examinations and saving follow it. Returns
-// false when the column sorts nothing.
+// program-wide list itself takes the new order, so examinations and saving follow it. A column
+// that sorts nothing ("Add. Information") still has the lists checked; false is returned then.
 bool sortShownList(OverviewFilter filter, OverviewLists& own, int column);
 
 // Which of the eight level pictures a card shows: the dark red diamond for a new card (level 0),
-// the light green one at level 4, the plain square from level 5. A level below 0 (files may hold
-// any level) shows the picture of level 0.
+// the light green one at level 4, the plain square from level 5; levels -1 to -3 show pictures 5
+// to 7, which have no diamond. A level below -3 (files may hold any level) shows picture 7.
 int levelPicture(int32_t level);

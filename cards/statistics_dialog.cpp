@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "store/preferences.h"
 #include "store/program_state.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 
 #include <QGridLayout>
@@ -109,12 +110,10 @@ void StatisticsDialog::buildControls() {
         figures->addWidget(field, row, column + 1);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QString::number(cardctl::Ok));
+    QPushButton* ok = ui::dialogButton(QStringLiteral("OK"), cardctl::Ok, this);
     ok->setDefault(true);
-    auto* refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
-    refreshButton->setObjectName(QString::number(cardctl::Refresh));
-    refreshButton->setAutoDefault(false);
+    QPushButton* refreshButton =
+        ui::dialogButton(QStringLiteral("Refresh"), cardctl::Refresh, this);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     connect(refreshButton, &QPushButton::clicked, this, &StatisticsDialog::refresh);
 

@@ -8,6 +8,7 @@
 #include "store/notices.h"
 #include "store/preferences.h"
 #include "ui/command_registry.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
@@ -46,10 +47,8 @@ QLineEdit* addReadOnlyField(QFormLayout* form, const char* label, int id) {
     return field;
 }
 
-// Buttons stay auto-default: Enter presses the button that has the focus, else OK.
 QPushButton* addButton(QHBoxLayout* row, const char* text, int id) {
-    auto* button = new QPushButton(QString::fromLatin1(text));
-    button->setObjectName(QString::number(id));
+    QPushButton* button = ui::dialogButton(QString::fromLatin1(text), id);
     row->addWidget(button);
     return button;
 }
@@ -190,9 +189,8 @@ void ExamDialog::presentCard() {
     questionText_ = card->question;
     questionField_->setTextBytes(questionText_);
     ui::showFieldText(lessonField_, ui::fromCp1252(card->lesson));
-    ui::showFieldText(infoField_, preferences.showAdditionalInfo
-                                      ? ui::fromCp1252(card->additionalInfo)
-                                      : QString());
+    ui::showFieldText(infoField_,
+                      additionalInfoShown() ? ui::fromCp1252(card->additionalInfo) : QString());
     answerField_->clear();
     // After the answer check or the known-card question the window may have lost the keyboard
     // (no window manager hands it back): the user types the next answer here at once.

@@ -32,6 +32,15 @@ LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNa
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &LessonChooser::choose);
     resize(260, 320);
+    registerWindow(this);
+}
+
+LessonChooser::~LessonChooser() {
+    unregisterWindow(this);
+}
+
+void LessonChooser::destroyWindow() {
+    delete this;
 }
 
 void LessonChooser::choose() {

@@ -86,7 +86,7 @@ void PreferencesDialog::buildControls() {
 
 void PreferencesDialog::refresh() {
     threshold_->setText(QString::number(preferences.knownThreshold));
-    showInfo_->setChecked(preferences.showAdditionalInfo == 1);
+    showInfo_->setChecked(additionalInfoShown());
     duplex_->setChecked(preferences.duplexPrinting == 1);
     if (preferences.meaningsInOrder == 1)
         inOrder_->setChecked(true);

@@ -17,5 +17,11 @@ struct Preferences {
 
 extern Preferences preferences;
 
+// Whether an examination shows the additional information: only a stored 1 means on, any other
+// value (a profile may hold 7) counts as off.
+inline bool additionalInfoShown() {
+    return preferences.showAdditionalInfo == 1;
+}
+
 // Back to the values a first run has (for tests).
 void resetPreferences();

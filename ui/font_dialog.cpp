@@ -25,9 +25,12 @@ bool chooseFont(const FontDescription& start, FontDescription& result) {
         return handler(start, result);
     }
     bool accepted = false;
-    QFont chosen = QFontDialog::getFont(&accepted, makeFont(start), dialogParent());
+    // The dialog lists installed faces only: it starts on the face the font shows in.
+    QFont initial = makeFont(start);
+    initial.setFamily(shownFamily(start));
+    QFont chosen = QFontDialog::getFont(&accepted, initial, dialogParent());
     if (accepted)
-        result = describeFont(chosen);
+        result = describeFont(chosen, start);
     return accepted;
 }
 

@@ -38,17 +38,52 @@ QString faceName(const FontDescription& description) {
         std::string_view(description.faceName, strnlen(description.faceName, kFaceBytes)));
 }
 
-QString firstInstalled(const QStringList& candidates, const QString& fallback) {
-    const QStringList families = QFontDatabase::families();
-    for (const QString& family : candidates) {
-        if (families.contains(family, Qt::CaseInsensitive))
-            return family;
-    }
-    return fallback;
-}
-
 bool isInstalled(const QString& family) {
     return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+// The installed faces of the list, in its order.
+QStringList installedOf(std::initializer_list<const char*> faces) {
+    QStringList found;
+    for (const char* face : faces) {
+        if (isInstalled(QString::fromLatin1(face)))
+            found << QString::fromLatin1(face);
+    }
+    return found;
+}
+
+// The Windows faces that lists carry and the installed faces that stand in for them, best first:
+// the metric-compatible face where there is one (same widths, so texts take the room they took
+// on Windows), then a face of the same kind. A face named nowhere here is left to the system's
+// own matching (fontconfig), which takes the closest installed face.
+void registerWindowsFaces(const QString& general, const QString& fixed) {
+    const QStringList sans =
+        installedOf({"DejaVu Sans", "Liberation Sans", "Noto Sans", "FreeSans"}) << general;
+    const QStringList serif =
+        installedOf({"DejaVu Serif", "Liberation Serif", "Noto Serif", "FreeSerif"}) << sans;
+    const QStringList mono =
+        installedOf({"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "FreeMono"}) << fixed;
+    const QStringList arial = installedOf({"Liberation Sans", "Arimo"}) << sans;
+    const QStringList times = installedOf({"Liberation Serif", "Tinos"}) << serif;
+    const QStringList courier = installedOf({"Liberation Mono", "Cousine"}) << mono;
+    const struct {
+        std::initializer_list<const char*> faces;
+        QStringList standIns;
+    } groups[] = {
+        {{"MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "System",
+          "Tahoma", "Verdana", "Segoe UI"},
+         sans},
+        {{"Arial", "Helvetica"}, arial},
+        {{"Arial Narrow"}, installedOf({"Liberation Sans Narrow"}) << arial},
+        {{"Times New Roman", "Times", "MS Serif"}, times},
+        {{"Courier New", "Courier"}, courier},
+        {{"Calibri"}, installedOf({"Carlito"}) << sans},
+        {{"Cambria"}, installedOf({"Caladea"}) << serif},
+    };
+    for (const auto& group : groups) {
+        for (const char* face : group.faces)
+            QFont::insertSubstitutions(QString::fromLatin1(face), group.standIns);
+    }
 }
 
 QFont::Weight qtWeight(int weight) {
@@ -105,18 +140,8 @@ void registerFontSubstitutes() {
     if (registered || !qGuiApp)
         return;
     registered = true;
-    QString general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    QString sans =
-        firstInstalled({"DejaVu Sans", "Liberation Sans", "Noto Sans", "FreeSans"}, general);
-    QString serif =
-        firstInstalled({"DejaVu Serif", "Liberation Serif", "Noto Serif", "FreeSerif"}, sans);
-    QString mono = firstInstalled(
-        {"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "FreeMono"}, fixed);
-    for (const char* face : {"MS Sans Serif", "System", "Arial", "Tahoma", "Verdana"})
-        QFont::insertSubstitutions(QString::fromLatin1(face), {sans, general});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {serif, sans});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {mono, fixed});
+    registerWindowsFaces(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(),
+                         QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
 }
 
 QFont makeFont(const FontDescription& description) {
@@ -146,19 +171,20 @@ QFont makeFontWithCharHeight(const FontDescription& description, int characterHe
     return makeFont(copy);
 }
 
+// A missing face is no failure: its stand-in, or the closest installed face, shows instead.
 bool fontCanBeMade(const FontDescription& description) {
     registerFontSubstitutes();
-    QString face = faceName(description);
-    if (face.trimmed().isEmpty())
+    if (faceName(description).trimmed().isEmpty())
         return false;
     if (description.height < -kLargestHeight || description.height > kLargestHeight)
         return false;
     if (description.weight < 0 || description.weight > 1000)
         return false;
-    if (isInstalled(face))
-        return true;
-    const QStringList substitutes = QFont::substitutes(face);
-    return std::any_of(substitutes.begin(), substitutes.end(), isInstalled);
+    return !QFontDatabase::families().isEmpty();
+}
+
+QString shownFamily(const FontDescription& description) {
+    return QFontInfo(makeFont(description)).family();
 }
 
 FontDescription describeFont(const QFont& font) {
@@ -174,6 +200,17 @@ FontDescription describeFont(const QFont& font) {
     description.strikeOut = font.strikeOut() ? 1 : 0;
     description.pitchAndFamily = pitchAndFamilyOf(font);
     setFaceName(description, font.family());
+    return description;
+}
+
+FontDescription describeFont(const QFont& chosen, const FontDescription& start) {
+    FontDescription description = describeFont(chosen);
+    description.charSet = start.charSet;
+    description.outPrecision = start.outPrecision;
+    description.clipPrecision = start.clipPrecision;
+    description.quality = start.quality;
+    if (chosen.family().compare(shownFamily(start), Qt::CaseInsensitive) == 0)
+        std::memcpy(description.faceName, start.faceName, sizeof description.faceName);
     return description;
 }
 

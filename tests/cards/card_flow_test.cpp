@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTreeView>
 
 namespace {
@@ -81,6 +82,41 @@ TEST_F(CardFlowTest, closeListWithEveryCardWindowOpenLeavesNoWindowOnAFreedCard)
     ui::runCommand(cmd::NewCards);
     ASSERT_NE(NewCardDialog::instance(), nullptr);
     EXPECT_TRUE(mainList.empty());
+}
+
+// Enter presses the button that has the keyboard (as Tab or a click leave it), not the window's
+// default button: no card entered, no card stored, the overview not closed.
+TEST_F(CardFlowTest, enterPressesTheButtonThatHasTheKeyboard) {
+    add(mainList, "q", "a");
+    modifiedFlag = 0;
+    struct Row {
+        int command;
+        QWidget* (*window)();
+        int button;
+        bool closes;
+    };
+    const Row rows[] = {
+        {cmd::NewCards, []() -> QWidget* { return NewCardDialog::instance(); }, cardctl::Close,
+         true},
+        {cmd::ModifyCards, []() -> QWidget* { return ChangeCardDialog::instance(); },
+         cardctl::Close, true},
+        {cmd::Overview, []() -> QWidget* { return OverviewDialog::instance(); },
+         cardctl::RefreshList, false},
+        {cmd::Statistics, []() -> QWidget* { return StatisticsDialog::instance(); },
+         cardctl::Refresh, false},
+    };
+    for (const Row& row : rows) {
+        ui::runCommand(row.command);
+        QWidget* window = row.window();
+        ASSERT_NE(window, nullptr) << row.command;
+        auto* button = control<QPushButton>(window, row.button);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(window->isVisible(), !row.closes) << row.command;
+    }
+    EXPECT_TRUE(notices.entries.empty());
+    EXPECT_EQ(countCards(mainList), 1);
+    EXPECT_EQ(modifiedFlag, 0);
 }
 
 } // namespace

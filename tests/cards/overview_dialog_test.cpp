@@ -141,8 +141,11 @@ TEST_F(OverviewDialogTest, levelFieldFiltersAtEveryKeystroke) {
     EXPECT_EQ(dialog->levelNumber(), 3);
     EXPECT_EQ(shownQuestions(dialog), (std::vector<std::string>{"three"}));
     EXPECT_TRUE(notices.entries.empty());
+    selectLessons(dialog, {0}); // only the field's own change lets it be empty
+    EXPECT_EQ(dialog->filter(), OverviewFilter::LessonCards);
     typeLevel(dialog, QStringLiteral("x"));
-    EXPECT_EQ(notices.texts(), (std::vector<std::string>{"Please enter an integer."}));
+    EXPECT_EQ(notices.texts(),
+              (std::vector<std::string>{"Please enter an integer.", "Please enter an integer."}));
     EXPECT_EQ(dialog->levelNumber(), 3);
     typeLevel(dialog, QStringLiteral("0"));
     EXPECT_EQ(shownQuestions(dialog), (std::vector<std::string>{"zero"}));
@@ -165,8 +168,10 @@ TEST_F(OverviewDialogTest, sortingByLevelTwiceKeepsTheOrderAndUnknownByIdReorder
     EXPECT_EQ(ids(mainList), (std::vector<int32_t>{1, 3, 5}));
     EXPECT_EQ(shownQuestions(dialog), (std::vector<std::string>{"c", "a", "b"}));
     EXPECT_EQ(currentList, &mainList); // the examination in order asks by id now
+    add(mainList, "d", "a", "-", 0);   // entered elsewhere: the heading fills the table again
     clickHeading(dialog, InfoColumn);
-    EXPECT_EQ(ids(mainList), (std::vector<int32_t>{1, 3, 5}));
+    EXPECT_EQ(ids(mainList), (std::vector<int32_t>{1, 3, 5, 4}));
+    EXPECT_EQ(shownQuestions(dialog), (std::vector<std::string>{"c", "a", "b", "d"}));
 }
 
 TEST_F(OverviewDialogTest, sortingAnEmptyViewSaysSo) {

@@ -101,12 +101,10 @@ TEST_F(OverviewLogicTest, sortingAnEmptyListSaysSoAndKeepsIt) {
 }
 
 TEST(LevelPicture, newCardsDarkRedKnownSoonLightGreenAndNoIndexOutsideTheStrip) {
-    EXPECT_EQ(levelPicture(0), 4);
-    EXPECT_EQ(levelPicture(4), 0);
-    EXPECT_EQ(levelPicture(5), 5);
-    EXPECT_EQ(levelPicture(INT32_MAX), 5);
-    for (int32_t level : {-1, -4, INT32_MIN})
-        EXPECT_EQ(levelPicture(level), levelPicture(0));
+    const std::pair<int32_t, int> rows[] = {{0, 4},  {4, 0},  {5, 5},  {INT32_MAX, 5}, {-1, 5},
+                                            {-2, 6}, {-3, 7}, {-4, 7}, {INT32_MIN, 7}};
+    for (auto [level, picture] : rows)
+        EXPECT_EQ(levelPicture(level), picture) << level;
 }
 
 TEST_F(OverviewLogicTest, rowSearch_stepsThroughMatchesThenRestartsAtTop) {

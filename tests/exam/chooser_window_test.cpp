@@ -3,6 +3,7 @@
 #include "tests/exam/exam_window_fixture.h"
 
 #include <QListWidget>
+#include <QPointer>
 
 namespace {
 
@@ -81,6 +82,16 @@ TEST_F(Choosers, lessonRefusalsLeaveTheChooserOpen) {
     EXPECT_TRUE(openExams().empty());
     control<QPushButton>(chooser, 2)->click();
     flushDeletes();
+    EXPECT_TRUE(host.window()->findChildren<LessonChooser*>().isEmpty());
+}
+
+// A chooser left from a closed list could only refuse: Close List closes it with the list.
+TEST_F(Choosers, closeListClosesTheLessonChoosers) {
+    addCards(mainList, 2, "A");
+    QPointer<LessonChooser> first = openLessonChooser({});
+    ui::runCommand(cmd::ChooseLesson);
+    closeAllWindows();
+    EXPECT_TRUE(first.isNull());
     EXPECT_TRUE(host.window()->findChildren<LessonChooser*>().isEmpty());
 }
 

@@ -128,12 +128,14 @@ TEST_F(ExamWindow, refusalsAtTheStart) {
 
 TEST_F(ExamWindow, additionalInformationOnlyWhenWished) {
     addCards(mainList, 4);
-    ui::runCommand(cmd::ExamInOrder);
-    EXPECT_TRUE(control(onlyExam(), 1007)->text().isEmpty());
-    closeAllWindows();
-    preferences.showAdditionalInfo = 1;
-    ui::runCommand(cmd::ExamInOrder);
-    EXPECT_EQ(control(onlyExam(), 1007)->text(), "info0");
+    // Only 1 means on: a profile may hold any number.
+    const std::pair<int, const char*> rows[] = {{0, ""}, {1, "info0"}, {7, ""}, {-1, ""}};
+    for (auto [stored, shown] : rows) {
+        preferences.showAdditionalInfo = stored;
+        ui::runCommand(cmd::ExamInOrder);
+        EXPECT_EQ(control(onlyExam(), 1007)->text(), shown) << stored;
+        closeAllWindows();
+    }
 }
 
 TEST_F(ExamWindow, editCardShowsTheCardOnDisplay) {

@@ -25,7 +25,8 @@ FontDescription face(const char* name, int height = -20) {
     return description;
 }
 
-const char* const kMissingFace = "Zq Nowhere Sans";
+// A missing face is no reason to complain; a face name of blanks is a font that cannot be made.
+const char* const kBlankFace = "   ";
 
 } // namespace
 
@@ -59,14 +60,14 @@ TEST_F(FontsTest, aChosenFontLosesItsSizeAndThePrintFontFollowsTheQuestionFont) 
 TEST_F(FontsTest, aChosenFontThatCannotBeMadeBeeps) {
     ToneRecorder tones;
     FontDialogAnswers dialogs;
-    dialogs.choose(face(kMissingFace));
+    dialogs.choose(face(kBlankFace));
     chooseAnswerFont();
     EXPECT_EQ(tones.tones, (std::vector<std::pair<int, int>>{{400, 400}}));
 }
 
 TEST_F(FontsTest, aListWhoseAnswerFontCannotBeMadeAsksOnceForTheAnswerFont) {
     FontDescription fileQuestion = face("Courier New", -15);
-    FontDescription fileAnswer = face(kMissingFace, -17);
+    FontDescription fileAnswer = face(kBlankFace, -17);
     CardList cards, known;
     addCard(cards, "house", "Haus", "-", "-");
     std::string bytes = listFileBytes(cards, known, fileQuestion, fileAnswer);
@@ -84,10 +85,34 @@ TEST_F(FontsTest, aListWhoseAnswerFontCannotBeMadeAsksOnceForTheAnswerFont) {
     EXPECT_EQ(countCards(mainList), 1);
 }
 
+// A list written on Windows names faces this system lacks: it opens without a word or a font
+// dialog, and is saved back byte for byte, face names and character sets included.
+TEST_F(FontsTest, aListWithWindowsFacesOpensSilentlyAndIsSavedBackUnchanged) {
+    FontDescription fileQuestion = face("Microsoft Sans Serif", -15);
+    fileQuestion.charSet = 204;
+    FontDescription fileAnswer = face("Calibri", -17);
+    fileAnswer.charSet = 161;
+    CardList cards, known;
+    addCard(cards, "house", "Haus", "-", "-");
+    const std::string bytes = listFileBytes(cards, known, fileQuestion, fileAnswer);
+    deleteAllCards(cards);
+    nextCardId = 0;
+
+    FontDialogAnswers dialogs; // none expected
+    const std::string file = writeFile("windows.zlk", bytes);
+    ASSERT_TRUE(openList(file));
+    EXPECT_TRUE(notices.entries.empty());
+    EXPECT_TRUE(dialogs.starts.empty());
+    EXPECT_EQ(questionFont, fileQuestion);
+    EXPECT_EQ(answerFont, fileAnswer);
+    ASSERT_TRUE(saveList());
+    EXPECT_EQ(contents(file), bytes);
+}
+
 TEST_F(FontsTest, aCancelledRestoreKeepsTheFilesDescription) {
     FontDialogAnswers dialogs;
     dialogs.cancel();
-    FontDescription missing = face(kMissingFace);
+    FontDescription missing = face(kBlankFace);
     EXPECT_EQ(restoreFont(missing), missing);
     EXPECT_EQ(notices.entries.size(), 1u);
 }

@@ -19,10 +19,12 @@ namespace {
 
 class MainWindowTest : public ShellTest {
 protected:
-    // The real window, shown, after its first-show step has run (it loads the button pictures).
+    // The real window, shown, after its first-show step has run (it gives the start button its
+    // picture).
     void show(MainWindow& window) {
         window.show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !openSavePicture(window).isEmpty(); }, 5000))
+        auto* start = window.findChild<PictureButton*>(QString::number(ctl::StartButton));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !start->picture().isEmpty(); }, 5000))
             << "the main window never finished its first show";
     }
     QString counter(MainWindow& window, int id) {

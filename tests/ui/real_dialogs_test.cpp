@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -185,4 +186,25 @@ TEST_F(RealDialogs, fontDialogGivesTheChosenFontOrTheStartUnchanged) {
     whenShown<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
     EXPECT_FALSE(ui::chooseFont(start, result));
     EXPECT_EQ(result, start);
+}
+
+// The character set survives the dialog; a face left as it was keeps the name the list gave it,
+// though the dialog lists only the installed face that stands in for it.
+TEST_F(RealDialogs, fontDialogKeepsTheCharacterSetAndAnUnchangedFaceName) {
+    FontDescription start = ui::startFontDescription();
+    std::strcpy(start.faceName, "Calibri");
+    start.charSet = 204;
+    FontDescription result;
+    whenShown<QFontDialog>([](QFontDialog* dialog) { dialog->accept(); });
+    EXPECT_TRUE(ui::chooseFont(start, result));
+    EXPECT_STREQ(result.faceName, "Calibri");
+    EXPECT_EQ(result.charSet, 204);
+
+    whenShown<QFontDialog>([](QFontDialog* dialog) {
+        dialog->setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
+        dialog->accept();
+    });
+    EXPECT_TRUE(ui::chooseFont(start, result));
+    EXPECT_STREQ(result.faceName, "DejaVu Serif");
+    EXPECT_EQ(result.charSet, 204);
 }

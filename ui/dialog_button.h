@@ -1,0 +1,14 @@
+#pragma once
+
+class QPushButton;
+class QString;
+class QWidget;
+
+namespace ui {
+
+// A push button of a dialog window, named by its control id. Every dialog button is
+// auto-default: Enter presses the button that has the keyboard, else the window's default
+// button. One rule for every window.
+QPushButton* dialogButton(const QString& text, int id, QWidget* parent = nullptr);
+
+} // namespace ui
