@@ -1,6 +1,7 @@
 #include "shell/about_dialog.h"
 
 #include "resources/app_icon.h"
+#include "resources/version.h"
 #include "shell/dialog_units.h"
 
 #include <QLabel>
@@ -30,12 +31,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     QFont bold = font();
     bold.setBold(true);
     name->setFont(bold);
-    name->setGeometry(du.rect(44, 12, 160, 10));
+    name->setGeometry(du.rect(44, 10, 160, 10));
+
+    auto* version = new QLabel(QStringLiteral("Version " ZELKORA_VERSION), this);
+    version->setObjectName(QStringLiteral("version"));
+    version->setGeometry(du.rect(44, 21, 160, 9));
 
     auto* information = new QLabel(QString::fromUtf8(kInformation), this);
     information->setWordWrap(true);
     information->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    information->setGeometry(du.rect(44, 28, 168, 84));
+    information->setGeometry(du.rect(44, 34, 168, 80));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("1"));

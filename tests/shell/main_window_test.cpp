@@ -154,3 +154,10 @@ TEST_F(MainWindowTest, aboutAndPreferencesOpenTheirDialogs) {
     EXPECT_EQ(modal.shown, (std::vector<QString>{QStringLiteral("AboutDialog"),
                                                  QStringLiteral("PreferencesDialog")}));
 }
+
+TEST_F(MainWindowTest, aboutBoxShowsTheBuildsVersion) {
+    AboutDialog about;
+    const QString version = QStringLiteral(ZELKORA_TEST_PROJECT_VERSION);
+    EXPECT_FALSE(version.isEmpty());
+    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("version"))->text().endsWith(version));
+}
