@@ -4,6 +4,7 @@
 #include "exam/random_number.h"
 #include "print/print_commands.h"
 #include "resources/app_icon.h"
+#include "resources/translations.h"
 #include "shell/command_line.h"
 #include "shell/font_commands.h"
 #include "shell/main_window.h"
@@ -23,6 +24,7 @@ namespace {
 // --help and --version answer on the terminal, without a window or a display.
 int answerOnTheTerminal(const shell::CommandLine& commandLine, int& argc, char** argv) {
     QCoreApplication application(argc, argv);
+    translations::install();
     const std::string text = commandLine.action == shell::CommandLine::Action::Help
                                  ? shell::usageText().toStdString()
                                  : shell::versionText();
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
     clearList(mainList);
     seedRandomNumber(wallClockMillis());
     QApplication application(qtArgc, argv);
+    translations::install(); // the system's language, English where none is shipped
     QApplication::setWindowIcon(pictures::applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("zelkora"));
     ui::installMessageBoxes();

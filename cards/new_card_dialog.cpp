@@ -59,7 +59,7 @@ NewCardDialog* NewCardDialog::openWindow() {
 NewCardDialog::NewCardDialog() : CardWindow({{cmd::NewCards, ctl::NewCardButton}}, &current_) {
     if (ui::MainWindowHost* host = ui::mainWindowHost())
         host->setCommandEnabled(cmd::NewList, false);
-    setWindowTitle(QStringLiteral("New vocabulary card"));
+    setWindowTitle(tr("New vocabulary card"));
     buildFields();
 }
 
@@ -75,20 +75,20 @@ void NewCardDialog::buildFields() {
     additionalInfo_ = plainField(this, cardctl::AdditionalInfo, kAdditionalInfoLimit);
     lesson_ = plainField(this, cardctl::Lesson, kLessonTyped);
 
-    auto* intro = new QLabel(
-        QStringLiteral("Please enter the question and the answer of the new card.( Zelkora will "
-                       "ask you the question and you will have to enter the answer)"),
-        this);
+    auto* intro =
+        new QLabel(tr("Please enter the question and the answer of the new card.( Zelkora will "
+                      "ask you the question and you will have to enter the answer)"),
+                   this);
     intro->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Question"), question_);
-    form->addRow(QStringLiteral("Answer"), answer_);
-    form->addRow(QStringLiteral("Additional Information"), additionalInfo_);
-    form->addRow(QStringLiteral("Lesson"), lesson_);
+    form->addRow(tr("Question"), question_);
+    form->addRow(tr("Answer"), answer_);
+    form->addRow(tr("Additional Information"), additionalInfo_);
+    form->addRow(tr("Lesson"), lesson_);
 
-    QPushButton* enter = button(this, QStringLiteral("Enter this word"), cardctl::Ok);
+    QPushButton* enter = button(this, tr("Enter this word"), cardctl::Ok);
     enter->setDefault(true);
-    QPushButton* closeButton = button(this, QStringLiteral("Close"), cardctl::Close);
+    QPushButton* closeButton = button(this, tr("Close"), cardctl::Close);
     connect(enter, &QPushButton::clicked, this, &NewCardDialog::enterWord);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;

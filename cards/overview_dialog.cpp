@@ -30,11 +30,15 @@ namespace {
 
 constexpr int kColumnWidths[OverviewColumnCount] = {150, 150, 150, 50, 50, 50};
 constexpr int kLessonColumn = 3;
-constexpr const char* kFilterLabels[] = {"All cards",   "Known Cards",      "Unknown Cards",
-                                         "Wrong Cards", "Cards of lesson:", "Cards on level:"};
+constexpr const char* kFilterLabels[] = {QT_TRANSLATE_NOOP("OverviewDialog", "All cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Known Cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Unknown Cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Wrong Cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Cards of lesson:"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Cards on level:")};
 
-QPushButton* button(QWidget* parent, const char* label, int id) {
-    auto* b = new QPushButton(QString::fromUtf8(label), parent);
+QPushButton* button(QWidget* parent, const QString& label, int id) {
+    auto* b = new QPushButton(label, parent);
     b->setObjectName(QString::number(id));
     b->setAutoDefault(false);
     return b;
@@ -54,7 +58,7 @@ OverviewDialog* OverviewDialog::openWindow() {
 }
 
 OverviewDialog::OverviewDialog() : CardWindow({{cmd::Overview, ctl::OverviewButton}}, &current_) {
-    setWindowTitle(QStringLiteral("Contents of your vocabulary list:"));
+    setWindowTitle(tr("Contents of your vocabulary list:"));
     buildControls();
     fillTable();
     fillLessonTable();
@@ -66,7 +70,7 @@ QWidget* OverviewDialog::buildFilterBox() {
     layout->setContentsMargins(0, 0, 0, 0);
     radios_ = new QButtonGroup(this);
     for (int kind = 0; kind < 6; ++kind) {
-        auto* radio = new QRadioButton(QString::fromUtf8(kFilterLabels[kind]), box);
+        auto* radio = new QRadioButton(tr(kFilterLabels[kind]), box);
         radio->setObjectName(QString::number(cardctl::FirstFilter + kind));
         radios_->addButton(radio, kind);
         layout->addWidget(radio);
@@ -116,15 +120,15 @@ void OverviewDialog::buildControls() {
     connect(table_, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { openCardOfRow(index.row()); });
 
-    auto* intro = new QLabel(
-        QStringLiteral("Here you can see an overview of your cards. Click on a column to sort the "
-                       "list, double-click on a card to display it."),
-        this);
+    auto* intro =
+        new QLabel(tr("Here you can see an overview of your cards. Click on a column to sort the "
+                      "list, double-click on a card to display it."),
+                   this);
     intro->setWordWrap(true);
-    QPushButton* ok = button(this, "OK", cardctl::Ok);
+    QPushButton* ok = button(this, tr("OK"), cardctl::Ok);
     ok->setDefault(true);
-    QPushButton* search = button(this, "Search for...", cardctl::SearchFor);
-    QPushButton* refresh = button(this, "Refresh List", cardctl::RefreshList);
+    QPushButton* search = button(this, tr("Search for..."), cardctl::SearchFor);
+    QPushButton* refresh = button(this, tr("Refresh List"), cardctl::RefreshList);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     connect(search, &QPushButton::clicked, this, &OverviewDialog::searchRows);
     connect(refresh, &QPushButton::clicked, this, &OverviewDialog::fillTable);
@@ -218,8 +222,7 @@ void OverviewDialog::sortByColumn(int column) {
 
 void OverviewDialog::searchRows() {
     RowSearchState& state = rowSearchState();
-    state.text = SearchDialog::ask(this, state.text,
-                                   QStringLiteral("Please enter the string to search for."));
+    state.text = SearchDialog::ask(this, state.text, tr("Please enter the string to search for."));
     const int row = ::searchRows(model_->cards(), state);
     if (row < 0) {
         showError(261);

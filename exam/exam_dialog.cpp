@@ -35,17 +35,17 @@ QWidget* mainWindow() {
     return host ? host->window() : nullptr;
 }
 
-QLineEdit* addReadOnlyField(QFormLayout* form, const char* label, int id) {
+QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
     auto* field = new QLineEdit;
     field->setObjectName(QString::number(id));
     field->setReadOnly(true);
-    form->addRow(QString::fromLatin1(label), field);
+    form->addRow(label, field);
     return field;
 }
 
 // Buttons stay auto-default: Enter presses the button that has the focus, else OK.
-QPushButton* addButton(QHBoxLayout* row, const char* text, int id) {
-    auto* button = new QPushButton(QString::fromLatin1(text));
+QPushButton* addButton(QHBoxLayout* row, const QString& text, int id) {
+    auto* button = new QPushButton(text);
     button->setObjectName(QString::number(id));
     row->addWidget(button);
     return button;
@@ -86,33 +86,33 @@ ExamDialog::ExamDialog(ExamKind kind)
 
 void ExamDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please enter the meaning of this word:")));
+    layout->addWidget(new QLabel(tr("Please enter the meaning of this word:")));
 
     auto* texts = new QFormLayout;
     questionField_ = new FontEdit;
     questionField_->setObjectName(QStringLiteral("1005"));
     questionField_->setReadOnly(true);
     questionField_->setFocusPolicy(Qt::ClickFocus);
-    texts->addRow(QStringLiteral("Question"), questionField_);
+    texts->addRow(tr("Question"), questionField_);
     answerField_ = new FontEdit;
     answerField_->setObjectName(QStringLiteral("1006"));
     answerField_->setMaxLength(kAnswerLength);
-    texts->addRow(QStringLiteral("Answer"), answerField_);
+    texts->addRow(tr("Answer"), answerField_);
     layout->addLayout(texts);
 
     auto* group = new QGroupBox;
     auto* card = new QFormLayout(group);
-    idField_ = addReadOnlyField(card, "Card Number (ID)", 1004);
-    levelField_ = addReadOnlyField(card, "Level", 1012);
-    infoField_ = addReadOnlyField(card, "Add. Inform.", 1007);
-    lessonField_ = addReadOnlyField(card, "Lesson", 1008);
+    idField_ = addReadOnlyField(card, tr("Card Number (ID)"), 1004);
+    levelField_ = addReadOnlyField(card, tr("Level"), 1012);
+    infoField_ = addReadOnlyField(card, tr("Add. Inform."), 1007);
+    lessonField_ = addReadOnlyField(card, tr("Lesson"), 1008);
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = addButton(buttons, "OK", 3);
+    QPushButton* ok = addButton(buttons, tr("OK"), 3);
     ok->setDefault(true);
-    QPushButton* edit = addButton(buttons, "Edit Card", 1009);
-    QPushButton* close = addButton(buttons, "Close", 4);
+    QPushButton* edit = addButton(buttons, tr("Edit Card"), 1009);
+    QPushButton* close = addButton(buttons, tr("Close"), 4);
     layout->addLayout(buttons);
 
     connect(ok, &QPushButton::clicked, this, &ExamDialog::nextCard);
