@@ -16,11 +16,20 @@ std::string literal(const char* text) {
     std::string out = "\"";
     for (const char* p = text; *p != '\0'; ++p) {
         switch (*p) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default: out += *p;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += *p;
         }
     }
     return out + "\"";
