@@ -43,8 +43,8 @@ FontEdit* fontField(QWidget* parent, int id, int limit, const FontDescription& f
     return f;
 }
 
-QPushButton* button(QWidget* parent, const char* label, int id) {
-    return ui::dialogButton(QString::fromUtf8(label), id, parent);
+QPushButton* button(QWidget* parent, const QString& label, int id) {
+    return ui::dialogButton(label, id, parent);
 }
 
 QString text(int number) {
@@ -66,7 +66,7 @@ ChangeCardDialog* ChangeCardDialog::openWindow() {
 }
 
 ChangeCardDialog::ChangeCardDialog() : CardWindow({{cmd::ModifyCards, 0}}, &current_) {
-    setWindowTitle(QStringLiteral("Change a card"));
+    setWindowTitle(tr("Change a card"));
     buildFields();
     displayValues();
 }
@@ -79,27 +79,27 @@ void ChangeCardDialog::buildFields() {
     lesson_ = field(this, cardctl::Lesson, kLessonLimit, true);
     additionalInfo_ = field(this, cardctl::AdditionalInfo, kAdditionalInfoLimit, true);
 
-    auto* intro = new QLabel(
-        QStringLiteral("Please press 'search ID', 'search question' or 'search answer' to look for "
-                       "a card in the database. Then you can modify it and enter your answer by "
-                       "clicking OK."),
-        this);
+    auto* intro =
+        new QLabel(tr("Please press 'search ID', 'search question' or 'search answer' to look for "
+                      "a card in the database. Then you can modify it and enter your answer by "
+                      "clicking OK."),
+                   this);
     intro->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Card Number (ID)"), id_);
-    form->addRow(QStringLiteral("Level"), level_);
-    form->addRow(QStringLiteral("Question"), question_);
-    form->addRow(QStringLiteral("Answer"), answer_);
-    form->addRow(QStringLiteral("Lesson"), lesson_);
-    form->addRow(QStringLiteral("Additional Information"), additionalInfo_);
+    form->addRow(tr("Card Number (ID)"), id_);
+    form->addRow(tr("Level"), level_);
+    form->addRow(tr("Question"), question_);
+    form->addRow(tr("Answer"), answer_);
+    form->addRow(tr("Lesson"), lesson_);
+    form->addRow(tr("Additional Information"), additionalInfo_);
 
-    QPushButton* ok = button(this, "OK", cardctl::Ok);
+    QPushButton* ok = button(this, tr("OK"), cardctl::Ok);
     ok->setDefault(true);
-    QPushButton* byId = button(this, "Search ID...", cardctl::SearchId);
-    QPushButton* byQuestion = button(this, "Search Question...", cardctl::SearchQuestion);
-    QPushButton* byAnswer = button(this, "Search Answer...", cardctl::SearchAnswer);
-    QPushButton* remove = button(this, "Delete Card...", cardctl::DeleteCard);
-    QPushButton* closeButton = button(this, "Close", cardctl::Close);
+    QPushButton* byId = button(this, tr("Search ID..."), cardctl::SearchId);
+    QPushButton* byQuestion = button(this, tr("Search Question..."), cardctl::SearchQuestion);
+    QPushButton* byAnswer = button(this, tr("Search Answer..."), cardctl::SearchAnswer);
+    QPushButton* remove = button(this, tr("Delete Card..."), cardctl::DeleteCard);
+    QPushButton* closeButton = button(this, tr("Close"), cardctl::Close);
     connect(ok, &QPushButton::clicked, this, &ChangeCardDialog::storeChanges);
     connect(byId, &QPushButton::clicked, this, &ChangeCardDialog::searchId);
     connect(byQuestion, &QPushButton::clicked, this, [this] { searchText(SearchField::Question); });
@@ -149,8 +149,8 @@ void ChangeCardDialog::searchText(SearchField which) {
     FontEdit* source = byQuestion ? question_ : answer_;
     const std::string text =
         SearchDialog::ask(this, source->textBytes(),
-                          byQuestion ? QStringLiteral("Please enter the question to search.")
-                                     : QStringLiteral("Please enter the answer to search."),
+                          byQuestion ? tr("Please enter the question to search.")
+                                     : tr("Please enter the answer to search."),
                           byQuestion ? &questionFont : &answerFont,
                           // An answer is typed as long as the card holds it.
                           byQuestion ? SearchDialog::kTextLimit : kAnswerLimit);
@@ -158,9 +158,8 @@ void ChangeCardDialog::searchText(SearchField which) {
 }
 
 void ChangeCardDialog::searchId() {
-    const std::string text =
-        SearchDialog::ask(this, std::to_string(shownId_),
-                          QStringLiteral("Please enter the ID (card number) to search."));
+    const std::string text = SearchDialog::ask(this, std::to_string(shownId_),
+                                               tr("Please enter the ID (card number) to search."));
     std::optional<int32_t> id = readSearchId(text);
     chooseFound(id ? searchCardById(*id) : nullptr);
 }

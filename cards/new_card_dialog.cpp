@@ -53,7 +53,7 @@ NewCardDialog* NewCardDialog::openWindow() {
 NewCardDialog::NewCardDialog() : CardWindow({{cmd::NewCards, ctl::NewCardButton}}, &current_) {
     if (ui::MainWindowHost* host = ui::mainWindowHost())
         host->setCommandEnabled(cmd::NewList, false);
-    setWindowTitle(QStringLiteral("New vocabulary card"));
+    setWindowTitle(tr("New vocabulary card"));
     buildFields();
 }
 
@@ -69,20 +69,20 @@ void NewCardDialog::buildFields() {
     additionalInfo_ = plainField(this, cardctl::AdditionalInfo, kAdditionalInfoLimit);
     lesson_ = plainField(this, cardctl::Lesson, kLessonTyped);
 
-    auto* intro = new QLabel(
-        QStringLiteral("Please enter the question and the answer of the new card.( Zelkora will "
-                       "ask you the question and you will have to enter the answer)"),
-        this);
+    auto* intro =
+        new QLabel(tr("Please enter the question and the answer of the new card.( Zelkora will "
+                      "ask you the question and you will have to enter the answer)"),
+                   this);
     intro->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Question"), question_);
-    form->addRow(QStringLiteral("Answer"), answer_);
-    form->addRow(QStringLiteral("Additional Information"), additionalInfo_);
-    form->addRow(QStringLiteral("Lesson"), lesson_);
+    form->addRow(tr("Question"), question_);
+    form->addRow(tr("Answer"), answer_);
+    form->addRow(tr("Additional Information"), additionalInfo_);
+    form->addRow(tr("Lesson"), lesson_);
 
-    QPushButton* enter = ui::dialogButton(QStringLiteral("Enter this word"), cardctl::Ok, this);
+    QPushButton* enter = ui::dialogButton(tr("Enter this word"), cardctl::Ok, this);
     enter->setDefault(true);
-    QPushButton* closeButton = ui::dialogButton(QStringLiteral("Close"), cardctl::Close, this);
+    QPushButton* closeButton = ui::dialogButton(tr("Close"), cardctl::Close, this);
     connect(enter, &QPushButton::clicked, this, &NewCardDialog::enterWord);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;

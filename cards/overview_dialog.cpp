@@ -38,8 +38,12 @@ namespace {
 
 constexpr int kColumnWidths[OverviewColumnCount] = {150, 150, 150, 50, 50, 50};
 constexpr int kLessonColumn = 3;
-constexpr const char* kFilterLabels[] = {"All cards",   "Known Cards",      "Unknown Cards",
-                                         "Wrong Cards", "Cards of lesson:", "Cards on level:"};
+constexpr const char* kFilterLabels[] = {QT_TRANSLATE_NOOP("OverviewDialog", "All cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Known Cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Unknown Cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Wrong Cards"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Cards of lesson:"),
+                                         QT_TRANSLATE_NOOP("OverviewDialog", "Cards on level:")};
 
 // The columns' shares of the table's width, as the user last left them in this run.
 std::array<int, OverviewColumnCount>& columnShares() {
@@ -61,7 +65,7 @@ OverviewDialog* OverviewDialog::openWindow() {
 }
 
 OverviewDialog::OverviewDialog() : CardWindow({{cmd::Overview, ctl::OverviewButton}}, &current_) {
-    setWindowTitle(QStringLiteral("Contents of your vocabulary list:"));
+    setWindowTitle(tr("Contents of your vocabulary list:"));
     buildControls();
     fillTable();
     fillLessonTable();
@@ -73,7 +77,7 @@ QWidget* OverviewDialog::buildFilterBox() {
     layout->setContentsMargins(0, 0, 0, 0);
     radios_ = new QButtonGroup(this);
     for (int kind = 0; kind < 6; ++kind) {
-        auto* radio = new QRadioButton(QString::fromUtf8(kFilterLabels[kind]), box);
+        auto* radio = new QRadioButton(tr(kFilterLabels[kind]), box);
         radio->setObjectName(QString::number(cardctl::FirstFilter + kind));
         radios_->addButton(radio, kind);
         layout->addWidget(radio);
@@ -131,17 +135,15 @@ void OverviewDialog::buildControls() {
     connect(table_, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { openCardOfRow(index.row()); });
 
-    auto* intro = new QLabel(
-        QStringLiteral("Here you can see an overview of your cards. Click on a column to sort the "
-                       "list, double-click on a card to display it."),
-        this);
+    auto* intro =
+        new QLabel(tr("Here you can see an overview of your cards. Click on a column to sort the "
+                      "list, double-click on a card to display it."),
+                   this);
     intro->setWordWrap(true);
-    QPushButton* ok = ui::dialogButton(QStringLiteral("OK"), cardctl::Ok, this);
+    QPushButton* ok = ui::dialogButton(tr("OK"), cardctl::Ok, this);
     ok->setDefault(true);
-    QPushButton* search =
-        ui::dialogButton(QStringLiteral("Search for..."), cardctl::SearchFor, this);
-    QPushButton* refresh =
-        ui::dialogButton(QStringLiteral("Refresh List"), cardctl::RefreshList, this);
+    QPushButton* search = ui::dialogButton(tr("Search for..."), cardctl::SearchFor, this);
+    QPushButton* refresh = ui::dialogButton(tr("Refresh List"), cardctl::RefreshList, this);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     connect(search, &QPushButton::clicked, this, &OverviewDialog::searchRows);
     connect(refresh, &QPushButton::clicked, this, &OverviewDialog::fillTable);
@@ -271,8 +273,7 @@ void OverviewDialog::sortByColumn(int column) {
 
 void OverviewDialog::searchRows() {
     RowSearchState& state = rowSearchState();
-    state.text = SearchDialog::ask(this, state.text,
-                                   QStringLiteral("Please enter the string to search for."));
+    state.text = SearchDialog::ask(this, state.text, tr("Please enter the string to search for."));
     const int row = ::searchRows(model_->cards(), state);
     if (row < 0) {
         showError(261);

@@ -13,7 +13,7 @@
 SearchDialog::SearchDialog(QWidget* parent, std::string_view initialText, const QString& prompt,
                            const FontDescription* font, int limit)
     : QDialog(parent), text_(initialText), limit_(limit) {
-    setWindowTitle(QStringLiteral("Search for..."));
+    setWindowTitle(tr("Search for..."));
     field_ = new FontEdit(this);
     if (font)
         field_->setFontFrom(*font, 12, 0);
@@ -21,7 +21,7 @@ SearchDialog::SearchDialog(QWidget* parent, std::string_view initialText, const 
     field_->setTextBytes(text_);
     field_->setObjectName(QString::number(cardctl::SearchText));
 
-    auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
+    auto* searchButton = new QPushButton(tr("Search"), this);
     searchButton->setObjectName(QString::number(cardctl::Ok));
     searchButton->setDefault(true);
     connect(searchButton, &QPushButton::clicked, this, &SearchDialog::search);

@@ -25,9 +25,16 @@ namespace {
 
 // The ten figures in their places: the left column, then the right one.
 constexpr const char* kFigureLabels[10] = {
-    "Number of cards:",       "Known Cards:",           "Wrong Cards:", "averagely asked:",
-    "total asked:",           "time per card:",         "time total:",  "% wrong:",
-    "Wrong answers/answers:", "remaining examinations:"};
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Number of cards:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Known Cards:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Wrong Cards:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "averagely asked:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "total asked:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "time per card:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "time total:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "% wrong:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Wrong answers/answers:"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "remaining examinations:")};
 
 std::string figureOf(const StatisticsFigures& s, int place) {
     switch (place) {
@@ -55,8 +62,8 @@ std::string figureOf(const StatisticsFigures& s, int place) {
 }
 
 // A caption stands in the charts' pixels; the charts grow wide enough to show it whole.
-void caption(QWidget* chart, const char* text, int x, int y) {
-    auto* label = new QLabel(QString::fromUtf8(text), chart);
+void caption(QWidget* chart, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, chart);
     label->move(x, y);
     label->adjustSize();
     chart->setFixedWidth(std::max(chart->width(), x + label->width() + 8));
@@ -81,7 +88,7 @@ StatisticsDialog* StatisticsDialog::openWindow() {
 }
 
 StatisticsDialog::StatisticsDialog() : CardWindow({{cmd::Statistics, 0}}, &current_) {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     buildControls();
     refresh();
 }
@@ -90,10 +97,10 @@ void StatisticsDialog::buildControls() {
     chart_ = new StatisticsChart(this);
     chart_->setObjectName(QString::number(cardctl::Charts));
     chart_->onCounted([this](const StatisticsFigures& figures) { showFigures(figures); });
-    caption(chart_, "Cards on level 0,1,2,3,4,5,6,7 and more. Known cards included.", 8, 6);
+    caption(chart_, tr("Cards on level 0,1,2,3,4,5,6,7 and more. Known cards included."), 8, 6);
     caption(chart_,
-            "Learning success: improvement of the level of your cards of -3, -2, -1, 0, 1, 2, 3, "
-            "4 and more.",
+            tr("Learning success: improvement of the level of your cards of -3, -2, -1, 0, 1, 2, "
+               "3, 4 and more."),
             8, 107);
 
     auto* figures = new QGridLayout;
@@ -106,14 +113,13 @@ void StatisticsDialog::buildControls() {
         fields_[static_cast<std::size_t>(place)] = field;
         const int row = place % 5;
         const int column = place < 5 ? 0 : 2;
-        figures->addWidget(new QLabel(QString::fromUtf8(kFigureLabels[place]), this), row, column);
+        figures->addWidget(new QLabel(tr(kFigureLabels[place]), this), row, column);
         figures->addWidget(field, row, column + 1);
     }
 
-    QPushButton* ok = ui::dialogButton(QStringLiteral("OK"), cardctl::Ok, this);
+    QPushButton* ok = ui::dialogButton(tr("OK"), cardctl::Ok, this);
     ok->setDefault(true);
-    QPushButton* refreshButton =
-        ui::dialogButton(QStringLiteral("Refresh"), cardctl::Refresh, this);
+    QPushButton* refreshButton = ui::dialogButton(tr("Refresh"), cardctl::Refresh, this);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     connect(refreshButton, &QPushButton::clicked, this, &StatisticsDialog::refresh);
 

@@ -26,8 +26,8 @@ QLineEdit* readOnly(QLineEdit* field, int id, const QString& text) {
     return field;
 }
 
-QPushButton* button(QHBoxLayout* row, const char* text, int id) {
-    auto* b = new QPushButton(QString::fromLatin1(text));
+QPushButton* button(QHBoxLayout* row, const QString& text, int id) {
+    auto* b = new QPushButton(text);
     b->setObjectName(QString::number(id));
     row->addWidget(b);
     return b;
@@ -39,40 +39,37 @@ AnswerCheckDialog::AnswerCheckDialog(QWidget* parent, Card& card, std::string ty
                                      const FontDescription& questionFontSource,
                                      const FontDescription& answerFontSource)
     : QDialog(parent), card_(card), typed_(std::move(typed)) {
-    setWindowTitle(QStringLiteral("Is your answer right?"));
+    setWindowTitle(tr("Is your answer right?"));
     buildControls(questionFontSource, answerFontSource);
 }
 
 void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
                                       const FontDescription& answerFontSource) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral(
-        "Your answer and the answer in the database differ. Are both answers right?")));
+    layout->addWidget(new QLabel(
+        tr("Your answer and the answer in the database differ. Are both answers right?")));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Card Number (ID)"),
-                 readOnly(new QLineEdit, 1008, QString::number(card_.id)));
+    form->addRow(tr("Card Number (ID)"), readOnly(new QLineEdit, 1008, QString::number(card_.id)));
     levelField_ = readOnly(new QLineEdit, 1012, QString::number(card_.level));
-    form->addRow(QStringLiteral("Level"), levelField_);
+    form->addRow(tr("Level"), levelField_);
     auto fontField = [&](int id, const FontDescription& source, std::string_view text) {
         auto* field = new FontEdit;
         field->setFontFrom(source, kCheckCharacterHeight, 0);
         return readOnly(field, id, ui::fromCp1252(text));
     };
-    form->addRow(QStringLiteral("Question"), fontField(1005, questionFontSource, card_.question));
-    form->addRow(QStringLiteral("Your Answer"), fontField(1006, answerFontSource, typed_));
-    form->addRow(QStringLiteral("Answer in the Database"),
-                 fontField(1007, answerFontSource, card_.answer));
-    form->addRow(QStringLiteral("Lesson"),
-                 readOnly(new QLineEdit, 1004, ui::fromCp1252(card_.lesson)));
+    form->addRow(tr("Question"), fontField(1005, questionFontSource, card_.question));
+    form->addRow(tr("Your Answer"), fontField(1006, answerFontSource, typed_));
+    form->addRow(tr("Answer in the Database"), fontField(1007, answerFontSource, card_.answer));
+    form->addRow(tr("Lesson"), readOnly(new QLineEdit, 1004, ui::fromCp1252(card_.lesson)));
     layout->addLayout(form);
 
     auto* row = new QHBoxLayout;
     // Alt with N, Y, A or R presses a button without leaving the keyboard.
-    QPushButton* no = button(row, "&No", 2);
-    QPushButton* yes = button(row, "&Yes", 3);
-    QPushButton* add = button(row, "Yes, &add my answer", 2000);
-    QPushButton* replace = button(row, "Yes, &replace answer", 2001);
+    QPushButton* no = button(row, tr("&No"), 2);
+    QPushButton* yes = button(row, tr("&Yes"), 3);
+    QPushButton* add = button(row, tr("Yes, &add my answer"), 2000);
+    QPushButton* replace = button(row, tr("Yes, &replace answer"), 2001);
     layout->addLayout(row);
     no->setDefault(true);
     no->setFocus();

@@ -39,16 +39,16 @@ QWidget* mainWindow() {
     return host ? host->window() : nullptr;
 }
 
-QLineEdit* addReadOnlyField(QFormLayout* form, const char* label, int id) {
+QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
     auto* field = new QLineEdit;
     field->setObjectName(QString::number(id));
     field->setReadOnly(true);
-    form->addRow(QString::fromLatin1(label), field);
+    form->addRow(label, field);
     return field;
 }
 
-QPushButton* addButton(QHBoxLayout* row, const char* text, int id) {
-    QPushButton* button = ui::dialogButton(QString::fromLatin1(text), id);
+QPushButton* addButton(QHBoxLayout* row, const QString& text, int id) {
+    QPushButton* button = ui::dialogButton(text, id);
     row->addWidget(button);
     return button;
 }
@@ -89,33 +89,33 @@ ExamDialog::ExamDialog(ExamKind kind)
 
 void ExamDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please enter the meaning of this word:")));
+    layout->addWidget(new QLabel(tr("Please enter the meaning of this word:")));
 
     auto* texts = new QFormLayout;
     questionField_ = new FontEdit;
     questionField_->setObjectName(QStringLiteral("1005"));
     // Read-only, but a Tab stop: the keyboard can move through a question wider than its field.
     questionField_->setReadOnly(true);
-    texts->addRow(QStringLiteral("Question"), questionField_);
+    texts->addRow(tr("Question"), questionField_);
     answerField_ = new FontEdit;
     answerField_->setObjectName(QStringLiteral("1006"));
     answerField_->setMaxLength(kAnswerLimit); // any stored answer can be typed
-    texts->addRow(QStringLiteral("Answer"), answerField_);
+    texts->addRow(tr("Answer"), answerField_);
     layout->addLayout(texts);
 
     auto* group = new QGroupBox;
     auto* card = new QFormLayout(group);
-    idField_ = addReadOnlyField(card, "Card Number (ID)", 1004);
-    levelField_ = addReadOnlyField(card, "Level", 1012);
-    infoField_ = addReadOnlyField(card, "Add. Inform.", 1007);
-    lessonField_ = addReadOnlyField(card, "Lesson", 1008);
+    idField_ = addReadOnlyField(card, tr("Card Number (ID)"), 1004);
+    levelField_ = addReadOnlyField(card, tr("Level"), 1012);
+    infoField_ = addReadOnlyField(card, tr("Add. Inform."), 1007);
+    lessonField_ = addReadOnlyField(card, tr("Lesson"), 1008);
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = addButton(buttons, "OK", 3);
+    QPushButton* ok = addButton(buttons, tr("OK"), 3);
     ok->setDefault(true);
-    QPushButton* edit = addButton(buttons, "Edit Card", 1009);
-    QPushButton* close = addButton(buttons, "Close", 4);
+    QPushButton* edit = addButton(buttons, tr("Edit Card"), 1009);
+    QPushButton* close = addButton(buttons, tr("Close"), 4);
     layout->addLayout(buttons);
 
     // An addition to the template: what this examination has asked so far.
@@ -178,7 +178,8 @@ void ExamDialog::presentCard() {
         const ExamTally tally = session_.tally();
         if (tally.asked > 0)
             showNoticeText(std::string(strings::text(kEndOfListText)) + "\n\n" +
-                           tallyText({tally.asked, tally.right, tally.wrong, -1}) + ".");
+                           tallyText({tally.asked, tally.right, tally.wrong, -1}).toStdString() +
+                           ".");
         else
             showNotice(kEndOfListText);
         finish();
@@ -223,13 +224,22 @@ void ExamDialog::nextCard() {
     presentCard();
 }
 
+// "3 asked, 2 right, 1 wrong, 17 left" (the cards left only where there is an end).
+QString ExamDialog::tallyText(const ExamTally& tally) {
+    QString text =
+        tr("%1 asked, %2 right, %3 wrong").arg(tally.asked).arg(tally.right).arg(tally.wrong);
+    if (tally.left >= 0)
+        text += tr(", %1 left").arg(tally.left);
+    return text;
+}
+
 void ExamDialog::showFeedback(const QString& rightAnswer) {
-    const QString tally = QString::fromStdString(tallyText(session_.tally()));
+    const QString tally = tallyText(session_.tally());
     QString shown = tally;
     QString whole = tally;
     if (!rightAnswer.isEmpty()) {
         // A long answer gives way, so that the tally stays in sight; the tooltip holds it whole.
-        const QString lead = QStringLiteral("Right: ");
+        const QString lead = tr("Right: ");
         const QString gap = QStringLiteral("    ");
         const QFontMetrics metrics = feedback_->fontMetrics();
         const int room = feedback_->width() - metrics.horizontalAdvance(lead + gap + tally);

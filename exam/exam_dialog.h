@@ -51,6 +51,7 @@ private:
     void editCard();
     // The feedback line: the tally, after a right answer led by "Right:" and the stored answer.
     void showFeedback(const QString& rightAnswer = {});
+    static QString tallyText(const ExamTally& tally);
     void finish();
     void teardown(bool giveCommandsBack);
 

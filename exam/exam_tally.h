@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // What one examination has asked so far. Nothing of it is saved; it ends with the window.
 struct ExamTally {
     int asked = 0;
@@ -14,6 +12,3 @@ struct ExamTally {
         ++(answeredRight ? right : wrong);
     }
 };
-
-// "3 asked, 2 right, 1 wrong, 17 left" (the cards left only where there is an end).
-std::string tallyText(const ExamTally& tally);

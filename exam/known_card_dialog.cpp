@@ -9,19 +9,19 @@
 #include <QVBoxLayout>
 
 KnownCardDialog::KnownCardDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Do you really know this word?"));
+    setWindowTitle(tr("Do you really know this word?"));
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(QStringLiteral(
+    auto* text = new QLabel(tr(
         "You have answered this word correctly as many times as specified in the Preferences "
         "dialog. Do you want to keep it or do you want to put it into the list of known cards?"));
     text->setWordWrap(true);
     layout->addWidget(text);
 
     auto* row = new QHBoxLayout;
-    auto* keep = new QPushButton(QStringLiteral("Keep It"));
+    auto* keep = new QPushButton(tr("Keep It"));
     keep->setObjectName(QStringLiteral("1"));
     keep->setDefault(true);
-    auto* known = new QPushButton(QStringLiteral("Known Cards"));
+    auto* known = new QPushButton(tr("Known Cards"));
     known->setObjectName(QStringLiteral("2"));
     row->addWidget(keep);
     row->addWidget(known);

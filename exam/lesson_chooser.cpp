@@ -14,10 +14,10 @@
 LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNames()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Choose a lesson..."));
+    setWindowTitle(tr("Choose a lesson..."));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral(
-        "Please choose a lesson:\n(Use Shift and Ctrl to select more than one lesson)")));
+    layout->addWidget(new QLabel(
+        tr("Please choose a lesson:\n(Use Shift and Ctrl to select more than one lesson)")));
 
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("1046"));

@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 LevelChooser::LevelChooser(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Choose a level"));
+    setWindowTitle(tr("Choose a level"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please choose a level:")));
+    layout->addWidget(new QLabel(tr("Please choose a level:")));
     levelField_ = new QLineEdit(QString::number(chosenLevel_));
     levelField_->setObjectName(QStringLiteral("1012"));
     layout->addWidget(levelField_);

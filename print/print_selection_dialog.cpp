@@ -37,9 +37,9 @@ QPushButton* makeButton(const QString& text, const QString& name, QWidget* paren
 } // namespace
 
 PrintSelectionDialog::PrintSelectionDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Choose a list..."));
+    setWindowTitle(tr("Choose a list..."));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please choose the list to print"), this));
+    layout->addWidget(new QLabel(tr("Please choose the list to print"), this));
     layout->addLayout(makeChoices());
     layout->addWidget(makeButtons());
 }
@@ -53,17 +53,18 @@ QGridLayout* PrintSelectionDialog::makeChoices() {
     lessonField_->setValidator(new ui::Cp1252Validator(lessonField_));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(addChoice(kAllCards, "Print all cards"), 0, 0);
-    QRadioButton* levelChoice = addChoice(kLevelCards, "Print cards on level");
+    grid->addWidget(addChoice(kAllCards, QT_TR_NOOP("Print all cards")), 0, 0);
+    QRadioButton* levelChoice = addChoice(kLevelCards, QT_TR_NOOP("Print cards on level"));
     grid->addWidget(levelChoice, 1, 0);
     grid->addWidget(levelField_, 1, 1);
-    QRadioButton* lessonChoice = addChoice(kLessonCards, "Print cards of lesson");
+    QRadioButton* lessonChoice = addChoice(kLessonCards, QT_TR_NOOP("Print cards of lesson"));
     grid->addWidget(lessonChoice, 2, 0);
     grid->addWidget(lessonField_, 2, 1);
     grid->addWidget(
-        addChoice(kWrongCards, "Print all cards you answered wrong during this examination"), 3, 0,
-        1, 2);
-    grid->addWidget(addChoice(kKnownCards, "Print all known cards"), 4, 0, 1, 2);
+        addChoice(kWrongCards,
+                  QT_TR_NOOP("Print all cards you answered wrong during this examination")),
+        3, 0, 1, 2);
+    grid->addWidget(addChoice(kKnownCards, QT_TR_NOOP("Print all known cards")), 4, 0, 1, 2);
 
     // Typing a level or a lesson means printing by it.
     connect(levelField_, &QLineEdit::textEdited, levelChoice,
@@ -75,12 +76,11 @@ QGridLayout* PrintSelectionDialog::makeChoices() {
 
 QDialogButtonBox* PrintSelectionDialog::makeButtons() {
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = makeButton(QStringLiteral("Print"), QStringLiteral("1"), this);
+    QPushButton* print = makeButton(tr("Print"), QStringLiteral("1"), this);
     print->setDefault(true);
     // Shows the pages before any paper is spent; a print can start from the preview.
-    QPushButton* preview =
-        makeButton(QStringLiteral("Pre&view..."), QStringLiteral("preview"), this);
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("2"), this);
+    QPushButton* preview = makeButton(tr("Pre&view..."), QStringLiteral("preview"), this);
+    QPushButton* cancel = makeButton(tr("Cancel"), QStringLiteral("2"), this);
     buttons->addButton(print, QDialogButtonBox::AcceptRole);
     buttons->addButton(preview, QDialogButtonBox::ActionRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
@@ -92,7 +92,7 @@ QDialogButtonBox* PrintSelectionDialog::makeButtons() {
 
 QRadioButton* PrintSelectionDialog::addChoice(int id, const char* label) {
     // Radio buttons of one parent exclude each other; none is chosen at first.
-    auto* button = new QRadioButton(QString::fromLatin1(label), this);
+    auto* button = new QRadioButton(tr(label), this);
     button->setObjectName(QString::number(id));
     choices_.push_back(button);
     return button;

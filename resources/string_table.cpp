@@ -33,15 +33,36 @@ const std::vector<Entry>& sortedEntries() {
     return sorted;
 }
 
+Translator currentTranslator = nullptr;
+
 } // namespace
 
-const char* text(int number) {
+const char* englishText(int number) {
     const auto& table = sortedEntries();
     auto it = std::lower_bound(table.begin(), table.end(), number,
                                [](const Entry& e, int n) { return e.number < n; });
     if (it == table.end() || it->number != number)
         return nullptr;
     return it->text;
+}
+
+const char* text(int number) {
+    const char* english = englishText(number);
+    if (english == nullptr || currentTranslator == nullptr)
+        return english;
+    const char* translated = currentTranslator(number, english);
+    return translated != nullptr ? translated : english;
+}
+
+std::vector<int> numbers() {
+    std::vector<int> all;
+    for (const Entry& entry : sortedEntries())
+        all.push_back(entry.number);
+    return all;
+}
+
+void setTranslator(Translator translator) {
+    currentTranslator = translator;
 }
 
 } // namespace strings

@@ -16,8 +16,10 @@
 #include "ui/command_registry.h"
 #include "ui/file_dialogs.h"
 #include "ui/fonts.h"
+
 #include "ui/main_window_host.h"
 #include "ui/message_boxes.h"
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -89,11 +91,13 @@ QString suggestedListName() {
 ui::FileDialogResult askSavePath(SaveKind kind) {
     if (kind == SaveKind::List)
         return ui::getSaveFileName(tableText(text::SaveAsTitle),
-                                   {{QStringLiteral("Zelkora-File"), QStringLiteral("*.zlk")}},
+                                   {{QCoreApplication::translate("FileCommands", "Zelkora-File"),
+                                     QStringLiteral("*.zlk")}},
                                    QStringLiteral("zlk"), suggestedListName());
-    return ui::getSaveFileName(tableText(text::ExportTitle),
-                               {{QStringLiteral("text file"), QStringLiteral("*.txt")}},
-                               QStringLiteral("txt"));
+    return ui::getSaveFileName(
+        tableText(text::ExportTitle),
+        {{QCoreApplication::translate("FileCommands", "text file"), QStringLiteral("*.txt")}},
+        QStringLiteral("txt"));
 }
 
 } // namespace
@@ -131,8 +135,10 @@ void openListCommand() {
     validateCards(knownList);
     ui::FileDialogResult chosen =
         ui::getOpenFileName(tableText(text::OpenTitle),
-                            {{QStringLiteral("Zelkora Files (*.ZLK)"), QStringLiteral("*.zlk")},
-                             {QStringLiteral("Text Files (*.TXT)"), QStringLiteral("*.txt")}},
+                            {{QCoreApplication::translate("FileCommands", "Zelkora Files (*.ZLK)"),
+                              QStringLiteral("*.zlk")},
+                             {QCoreApplication::translate("FileCommands", "Text Files (*.TXT)"),
+                              QStringLiteral("*.txt")}},
                             QStringLiteral("zlk"));
     if (chosen.status == ui::FileDialogStatus::Failed)
         showError(text::OpenFailed);

@@ -4,6 +4,7 @@
 #include "resources/command_ids.h"
 #include "resources/menu_table.h"
 #include "resources/picture_paths.h"
+#include "resources/translations.h"
 #include "shell/command_line.h"
 #include "shell/dialog_units.h"
 #include "shell/menu_state.h"
@@ -40,13 +41,34 @@ struct TextButton {
 };
 
 const TextButton textButtons[] = {
-    {ctl::SystematicButton, cmd::SystematicExam, "Systematic Examination", {143, 18, 81, 14}},
-    {ctl::InOrderButton, cmd::ExamInOrder, "Examination in Order", {230, 18, 81, 14}},
-    {ctl::RandomButton, cmd::ExamRandom, "Ex. in Random Order", {143, 103, 81, 14}},
-    {ctl::WrongWordsButton, cmd::ExamWrongWords, "Examine Wrong Words", {230, 103, 81, 14}},
-    {ctl::NewCardButton, cmd::NewCards, "New Card", {7, 153, 100, 14}},
-    {ctl::OverviewButton, cmd::Overview, "Overview", {107, 153, 100, 14}},
-    {ctl::ExchangeButton, cmd::ExchangeQA, " Question <-> Answer", {207, 153, 100, 14}},
+    {ctl::SystematicButton,
+     cmd::SystematicExam,
+     QT_TRANSLATE_NOOP("MainWindow", "Systematic Examination"),
+     {143, 18, 81, 14}},
+    {ctl::InOrderButton,
+     cmd::ExamInOrder,
+     QT_TRANSLATE_NOOP("MainWindow", "Examination in Order"),
+     {230, 18, 81, 14}},
+    {ctl::RandomButton,
+     cmd::ExamRandom,
+     QT_TRANSLATE_NOOP("MainWindow", "Ex. in Random Order"),
+     {143, 103, 81, 14}},
+    {ctl::WrongWordsButton,
+     cmd::ExamWrongWords,
+     QT_TRANSLATE_NOOP("MainWindow", "Examine Wrong Words"),
+     {230, 103, 81, 14}},
+    {ctl::NewCardButton,
+     cmd::NewCards,
+     QT_TRANSLATE_NOOP("MainWindow", "New Card"),
+     {7, 153, 100, 14}},
+    {ctl::OverviewButton,
+     cmd::Overview,
+     QT_TRANSLATE_NOOP("MainWindow", "Overview"),
+     {107, 153, 100, 14}},
+    {ctl::ExchangeButton,
+     cmd::ExchangeQA,
+     QT_TRANSLATE_NOOP("MainWindow", " Question <-> Answer"),
+     {207, 153, 100, 14}},
 };
 
 QList<QKeySequence> shortcutKeys(menu::Shortcut shortcut) {
@@ -127,13 +149,13 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildMenu() {
     for (const menu::MenuPopup& popup : menu::mainMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
+        QMenu* menu = menuBar()->addMenu(translations::menuText(popup.title));
         for (const menu::MenuEntry& entry : popup.entries) {
             if (entry.isSeparator()) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+            QAction* action = menu->addAction(translations::menuText(entry.text));
             action->setObjectName(QString::number(entry.command));
             action->setEnabled(entry.enabledAtStart);
             action->setShortcuts(shortcutKeys(entry.shortcut));
@@ -143,8 +165,8 @@ void MainWindow::buildMenu() {
         }
     }
     // The about box, which a window-system menu of the window would otherwise hold.
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = help->addAction(QStringLiteral("About Zelkora..."));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* about = help->addAction(tr("About Zelkora..."));
     about->setObjectName(QString::number(cmd::About));
     about->setShortcuts(shortcutKeys(menu::kAboutShortcut));
     connect(about, &QAction::triggered, this, [this] { runCommand(cmd::About); });
@@ -152,7 +174,7 @@ void MainWindow::buildMenu() {
 }
 
 QPushButton* MainWindow::addTextButton(QWidget* parent, int id, const char* text, QRect place) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    auto* button = new QPushButton(tr(text), parent);
     button->setObjectName(QString::number(id));
     button->setGeometry(place);
     button->setEnabled(false);
@@ -174,10 +196,8 @@ void MainWindow::buildControls() {
     const int counterWidth =
         std::max(du.x(17), client->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     const int widening = counterWidth - du.x(17);
-    addLabel(client, QStringLiteral("Number of cards"),
-             du.rect(27, 117, 51, 8).translated(widening, 0));
-    addLabel(client, QStringLiteral("Known cards"),
-             du.rect(27, 132, 39, 8).translated(widening, 0));
+    addLabel(client, tr("Number of cards"), du.rect(27, 117, 51, 8).translated(widening, 0));
+    addLabel(client, tr("Known cards"), du.rect(27, 132, 39, 8).translated(widening, 0));
     cardCounter_ = addLabel(client, QStringLiteral("0"), du.rect(10, 117, 17, 8));
     cardCounter_->setObjectName(QString::number(ctl::CardCounter));
     knownCounter_ = addLabel(client, QStringLiteral("0"), du.rect(10, 132, 17, 8));

@@ -3,6 +3,7 @@
 #include "ui/dialog_parent.h"
 #include "ui/qt_print_device.h"
 
+#include <QCoreApplication>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
@@ -104,7 +105,7 @@ void runPrintPreview(const PrintSetup& setup, const PagePainter& painter) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, setup);
     QPrintPreviewDialog dialog(&printer, dialogParent());
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("PrintDialogs", "Print Preview"));
     // The preview's renderings and a print from it both arrive here. A rendering must not
     // replace its first document with a second, so its pages go into one; a print from the
     // preview goes to the printer as any print does.

@@ -216,3 +216,10 @@ TEST_F(MainWindowTest, tabGoesInReadingOrderAndAnEnlargedWindowKeepsTheControlsC
     EXPECT_NEAR(used.left() - all.left(), all.right() - used.right(), 40);
     EXPECT_NEAR(used.top() - all.top(), all.bottom() - used.bottom(), 40);
 }
+
+TEST_F(MainWindowTest, aboutBoxShowsTheBuildsVersion) {
+    AboutDialog about;
+    const QString version = QStringLiteral(ZELKORA_TEST_PROJECT_VERSION);
+    EXPECT_FALSE(version.isEmpty());
+    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("version"))->text().endsWith(version));
+}

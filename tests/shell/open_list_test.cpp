@@ -130,6 +130,31 @@ TEST_F(OpenListTest, commandLineIsOpenedUnlessEmptyOrTooLong) {
     EXPECT_EQ(joinCommandLine(1, argv), "");
 }
 
+TEST(CommandLineTest, onlyALoneHelpOrVersionIsNoPath) {
+    using Action = CommandLine::Action;
+    struct Case {
+        std::vector<const char*> arguments;
+        Action action;
+        std::string path;
+    };
+    const Case cases[] = {
+        {{}, Action::Run, ""},
+        {{"--help"}, Action::Help, ""},
+        {{"--version"}, Action::Version, ""},
+        {{"-reverse"}, Action::Run, "-reverse"}, // options Qt would take are part of the path
+        {{"-style", "fusion", "x.zlk"}, Action::Run, "-style fusion x.zlk"},
+        {{"--version", "x.zlk"}, Action::Run, "--version x.zlk"},
+        {{"\"my list.zlk\""}, Action::Run, "\"my list.zlk\""},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv{"zelkora"};
+        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+        const CommandLine line = readCommandLine(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(line.action, c.action) << c.path;
+        EXPECT_EQ(line.listPath, c.path);
+    }
+}
+
 TEST_F(OpenListTest, newListBeginsInTheNewCardWindow) {
     setClockForTests([] { return 777; });
     newList();
