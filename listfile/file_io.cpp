@@ -7,68 +7,67 @@
 
 namespace {
 
-long long writeLimit = -1;
-
 QString filePath(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
-bool writeAll(QSaveFile& file, std::string_view bytes) {
-    qint64 size = static_cast<qint64>(bytes.size());
-    if (writeLimit >= 0 && size > writeLimit) {
-        file.write(bytes.data(), writeLimit);
-        return false;
-    }
-    return file.write(bytes.data(), size) == size;
+FileResult writeFailure(const std::string& path) {
+    return fileFailure(FileError::CannotWrite, listfile::text::SaveFailed, path);
 }
 
 } // namespace
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
+FileResult readWholeFile(const std::string& path, std::string& bytes) {
     QFile file(filePath(path));
+    const FileResult failed = fileFailure(FileError::CannotRead, listfile::text::OpenFailed, path);
     if (path.empty() || !file.open(QIODevice::ReadOnly))
-        return false;
+        return failed;
     // Straight into the string: a list file is read once, without a second copy.
     bytes.resize(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
     qint64 got = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
     if (got < 0)
-        return false;
+        return failed;
     bytes.resize(static_cast<std::size_t>(got));
     QByteArray rest = file.readAll(); // a file that reports no size, or grew meanwhile
     bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
-    return file.error() == QFileDevice::NoError;
+    return file.error() == QFileDevice::NoError ? FileResult{} : failed;
 }
 
-FileReplacement::FileReplacement(const std::string& path) {
-    if (path.empty())
+FileResult writeAll(QIODevice& device, std::string_view bytes) {
+    qint64 size = static_cast<qint64>(bytes.size());
+    if (device.write(bytes.data(), size) == size)
+        return {};
+    return writeFailure({});
+}
+
+FileReplacement::FileReplacement(const std::string& path) : path_(path) {
+    if (path.empty()) {
+        openResult_ = writeFailure(path);
         return;
+    }
     file_ = std::make_unique<QSaveFile>(filePath(path));
-    if (!file_->open(QIODevice::WriteOnly))
+    if (!file_->open(QIODevice::WriteOnly)) {
         file_.reset();
+        openResult_ = writeFailure(path);
+    }
 }
 
 // Without a commit the temporary file is removed and the old file stays.
 FileReplacement::~FileReplacement() = default;
 
-bool FileReplacement::isOpen() const {
-    return file_ != nullptr;
-}
-
-bool FileReplacement::commit(std::string_view bytes) {
+FileResult FileReplacement::commit(std::string_view bytes) {
     if (!file_)
-        return false;
-    if (!writeAll(*file_, bytes)) {
+        return openResult_;
+    FileResult written = writeAll(*file_, bytes);
+    if (!written.ok()) {
         file_->cancelWriting();
-        return false;
+        written.path = path_;
+        return written;
     }
-    return file_->commit();
+    return file_->commit() ? FileResult{} : writeFailure(path_);
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
+FileResult replaceFile(const std::string& path, std::string_view bytes) {
     FileReplacement file(path);
     return file.commit(bytes);
-}
-
-void setWriteLimitForTests(long long bytes) {
-    writeLimit = bytes;
 }

@@ -5,11 +5,9 @@
 #include "listfile/font_log.h"
 #include "listfile/list_text.h"
 #include "store/card_store.h"
-#include "store/notices.h"
 
 namespace {
 
-constexpr int kNoCardsText = 102;
 // A card line is rarely longer than this; reserving it spares most reallocations.
 constexpr std::size_t kTypicalLineBytes = 64;
 
@@ -53,28 +51,27 @@ std::string listFileBytes(const CardList& list, const CardList& known,
     return out;
 }
 
-void writeListFile(const CardList& list, const std::string& path, FileInfo& info,
-                   const FontDescription& questionFont, const FontDescription& answerFont) {
+FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,
+                         const FontDescription& questionFont, const FontDescription& answerFont) {
     info.fileName = path;
-    info.status = 1;
     // Only a list without any card is refused: a list whose cards are all known is still saved.
-    if (countCards(list) == 0 && countCards(knownList) == 0) {
-        showError(kNoCardsText);
-        info.userTold = true;
-        return;
-    }
+    if (countCards(list) == 0 && countCards(knownList) == 0)
+        return fileFailure(FileError::NoCards, listfile::text::NoCards, path);
     FileReplacement file(path);
-    if (!file.isOpen())
-        return;
+    if (!file.openResult().ok())
+        return file.openResult();
     std::string bytes = listFileBytes(list, knownList, questionFont, answerFont);
     // A log that cannot be opened is reported once per save, not once per font.
-    if (appendFontLogEntry(questionFont, true, path))
-        appendFontLogEntry(answerFont, false, path);
-    if (!file.commit(bytes))
-        return;
-    info.status = 0;
+    bool logged =
+        appendFontLogEntry(questionFont, true, path) && appendFontLogEntry(answerFont, false, path);
+    FileResult result = file.commit(bytes);
+    if (!logged)
+        result.warningText = listfile::text::FontLogNotOpened;
+    if (!result.ok())
+        return result;
     info.formatName = "Version 2.0";
     info.mainCount = countCards(list);
     info.knownCount = countCards(knownList);
     modifiedFlag = 0;
+    return result;
 }

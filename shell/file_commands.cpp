@@ -5,6 +5,7 @@
 #include "listfile/text_export.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
+#include "shell/file_messages.h"
 #include "shell/font_commands.h"
 #include "shell/menu_state.h"
 #include "shell/shell_texts.h"
@@ -48,30 +49,22 @@ void run(int commandId) {
         ui::runCommand(commandId);
 }
 
-// Tells the user about a failed write, unless the writer has explained its refusal already.
-bool reportWrite(const FileInfo& info) {
-    if (info.status == 0)
-        return true;
-    if (!info.userTold)
-        showError(text::SaveFailed);
-    return false;
-}
-
 bool writeList(const std::string& path) {
     FileInfo info;
-    writeListFile(mainList, path, info, questionFont, answerFont);
-    return reportWrite(info);
+    return showFileResult(writeListFile(mainList, path, info, questionFont, answerFont));
+}
+
+FileResult exportTo(SaveKind kind, const std::string& path) {
+    FileInfo info;
+    if (kind == SaveKind::Cards)
+        return exportCards(mainList, path, info);
+    if (kind == SaveKind::Questions)
+        return exportQuestions(mainList, path, info);
+    return exportAnswers(mainList, path, info);
 }
 
 bool writeExport(SaveKind kind, const std::string& path) {
-    FileInfo info;
-    if (kind == SaveKind::Cards)
-        exportCards(mainList, path, info);
-    else if (kind == SaveKind::Questions)
-        exportQuestions(mainList, path, info);
-    else
-        exportAnswers(mainList, path, info);
-    return reportWrite(info);
+    return showFileResult(exportTo(kind, path));
 }
 
 // The name the list's save dialog starts with: for an imported list the text file's name as a
@@ -104,11 +97,8 @@ std::string pathBytes(const QString& path) {
 
 bool openList(const std::string& path) {
     FileInfo info;
-    readListFile(mainList, path, info, &restoreFonts);
-    if (info.status != 0) {
-        showError(text::OpenFailed);
+    if (!showFileResult(readListFile(mainList, path, info, &restoreFonts)))
         return false;
-    }
     // A window left open from before (the new-card window of a list begun but never filled)
     // would add to or store into the list just read: it closes first.
     closeAllWindows();

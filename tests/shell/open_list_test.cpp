@@ -82,6 +82,9 @@ TEST_F(OpenListTest, windowsLeftOpenCloseWhenAnotherListIsReadButStayWhenTheRead
 }
 
 TEST_F(OpenListTest, aFileThatCannotBeReadChangesNothing) {
+    ASSERT_FALSE(openList(writeFile("old.zlk", "~house\tHaus\r\n")));
+    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(123)}); // one message
+    notices.entries.clear();
     ASSERT_FALSE(openList(path("missing.zlk")));
     EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(text::OpenFailed)});
     EXPECT_EQ(currentFileName, "UNTITLED");

@@ -1,4 +1,3 @@
-#include "listfile/file_io.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "shell/file_commands.h"
@@ -8,6 +7,8 @@
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/qt_file_dialog_answers.h"
 #include "tests/support/qt_message_box_answers.h"
+
+#include <QDir>
 
 using namespace shell;
 using ui::MessageAnswer;
@@ -41,10 +42,10 @@ protected:
         addCard(mainList, "new", "neu", "-", "-");
         ASSERT_EQ(modifiedFlag, 1);
     }
-    void writesFail() { setWriteLimitForTests(0); }
-    void TearDown() override {
-        setWriteLimitForTests(-1);
-        ShellTest::TearDown();
+    // A folder in the file's place: every write to it fails, as for any user.
+    void blockWrite(const char* name) {
+        QFile::remove(qpath(name));
+        ASSERT_TRUE(QDir().mkdir(qpath(name)));
     }
 };
 
@@ -79,17 +80,18 @@ TEST_F(SaveCloseTest, saveAsFailuresAreReportedAndAFailedWriteStillTakesTheName)
     EXPECT_FALSE(saveAs(SaveKind::List));
     EXPECT_EQ(notices.texts(), saveFailed);
     EXPECT_EQ(currentFileName, path("list.zlk"));
-    writesFail();
+    // The chosen name leads into a folder that is gone: the dialog takes it, the write fails.
+    ASSERT_TRUE(QFile::link(qpath("gone/other.zlk"), qpath("other.zlk")));
     EXPECT_FALSE(saveAs(SaveKind::List));
     EXPECT_EQ(notices.entries.size(), 2u);
     EXPECT_EQ(currentFileName, path("other.zlk"));
     EXPECT_EQ(modifiedFlag, 1);
-    EXPECT_FALSE(exists(path("other.zlk")));
+    EXPECT_FALSE(exists(path("gone")));
 }
 
 TEST_F(SaveCloseTest, saveListReportsAFailedWrite) {
     openChangedList();
-    writesFail();
+    blockWrite("list.zlk");
     EXPECT_FALSE(saveList());
     EXPECT_EQ(notices.texts(), saveFailed);
     EXPECT_EQ(modifiedFlag, 1);
@@ -181,12 +183,12 @@ TEST_F(SaveCloseTest, closeWithYesAlwaysAsksForANameAndKeepsTheListWhenThatSaveF
 
     boxes.queue(MessageAnswer::Yes);
     dialogs.choose(qpath("saved.zlk"));
-    writesFail();
+    blockWrite("saved.zlk");
     EXPECT_FALSE(closeList()); // failed save: nothing is lost
     EXPECT_EQ(countCards(mainList), 4);
     EXPECT_EQ(notices.texts(), saveFailed);
 
-    setWriteLimitForTests(-1);
+    QDir().rmdir(qpath("saved.zlk"));
     boxes.queue(MessageAnswer::Yes);
     dialogs.choose(qpath("saved.zlk"));
     EXPECT_TRUE(closeList());
@@ -219,7 +221,7 @@ TEST_F(SaveCloseTest, quitCancelledOrWithAFailedSaveKeepsTheProgramRunning) {
     boxes.queue(MessageAnswer::Cancel);
     quitProgram();
     boxes.queue(MessageAnswer::Yes);
-    writesFail();
+    blockWrite("list.zlk");
     quitProgram();
     EXPECT_TRUE(exitStatuses.empty());
     EXPECT_TRUE(profile.ints.empty());
