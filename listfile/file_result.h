@@ -28,6 +28,7 @@ constexpr int OpenFailed = 111;
 constexpr int OldFormat = 123;
 constexpr int SaveFailed = 131;
 constexpr int FontLogNotOpened = 600;
+constexpr int NotAList = 601;
 } // namespace listfile::text
 
 inline FileResult fileFailure(FileError error, int textNumber, std::string path = {}) {

@@ -106,6 +106,10 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
         info.mainCount = readCardLines(list, in);
         info.knownCount = readCardLines(knownList, in);
     } else {
+        // Text holds no NUL byte; a file that does (a picture, a program, a packed archive)
+        // would only give garbage cards.
+        if (bytes.find('\0') != std::string_view::npos)
+            return fileFailure(FileError::NotAList, listfile::text::NotAList);
         info.formatName = "ASCII-tabsep-file";
         importTextLines(list, in, info);
     }

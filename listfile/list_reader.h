@@ -32,7 +32,8 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
 
 // Opens the file at the path and reads it by its first byte: 0x80 a version 2.0 list (its fonts
 // go to restore), 0x7F a version 1.0.2 list, 0x7E an old format that is refused (text 123),
-// anything else a plain text import into the list. Cards of the list file's second part go to
+// anything else a plain text import into the list, unless it holds a NUL byte: such a file is no
+// text and is refused as not a list. Cards of the list file's second part go to
 // knownList. Nothing is shown: a refused file or one that cannot be read is a failed result.
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore);

@@ -61,6 +61,22 @@ TEST_F(ListReaderTest, oldFormatIsRefusedInGerman) {
     EXPECT_EQ(modifiedFlag, 1);
 }
 
+TEST_F(ListReaderTest, fileWithANulByteIsNotAListAndChangesNothing) {
+    using namespace std::string_literals;
+    for (const std::string& bytes :
+         {"\0"s, "house\tHaus\r\n\0\r\n"s, "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s}) {
+        modifiedFlag = 1;
+        readBytes(bytes);
+        EXPECT_EQ(lastResult.error, FileError::NotAList);
+        EXPECT_EQ(lastResult.textNumber, 601);
+        EXPECT_EQ(countCards(mainList), 0);
+        EXPECT_EQ(nextCardId, 0);
+        EXPECT_EQ(modifiedFlag, 1);
+    }
+    readBytes("\x80#File fuer Zelkprogramm\0\r\n"); // a list's head is not judged as text
+    EXPECT_TRUE(lastResult.ok());
+}
+
 TEST_F(ListReaderTest, fileThatCannotBeOpenedFailsQuietly) {
     FileInfo info;
     for (const std::string& unreadable : {path("absent.zlk"), path("")}) { // "" is a folder

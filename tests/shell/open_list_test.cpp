@@ -82,11 +82,20 @@ TEST_F(OpenListTest, windowsLeftOpenCloseWhenAnotherListIsReadButStayWhenTheRead
 }
 
 TEST_F(OpenListTest, aFileThatCannotBeReadChangesNothing) {
-    ASSERT_FALSE(openList(writeFile("old.zlk", "~house\tHaus\r\n")));
-    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(123)}); // one message
-    notices.entries.clear();
-    ASSERT_FALSE(openList(path("missing.zlk")));
-    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(text::OpenFailed)});
+    struct Case {
+        std::string path, message; // one message each
+    };
+    const std::string picture = writeFile("picture.png", std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+    const Case cases[] = {
+        {path("missing.zlk"), tableText(text::OpenFailed)},
+        {writeFile("old.zlk", "~house\tHaus\r\n"), tableText(123)},
+        {picture, "This file is not a vocabulary list. Nothing has been read.\n" + picture}};
+    for (const Case& c : cases) {
+        notices.entries.clear();
+        EXPECT_FALSE(openList(c.path));
+        EXPECT_EQ(notices.texts(), std::vector<std::string>{c.message});
+    }
+    EXPECT_EQ(countCards(mainList), 0);
     EXPECT_EQ(currentFileName, "UNTITLED");
     EXPECT_EQ(listStartTime, 0);
     EXPECT_EQ(host.counterUpdates, 0);
