@@ -29,6 +29,8 @@ constexpr int OldFormat = 123;
 constexpr int SaveFailed = 131;
 constexpr int FontLogNotOpened = 600;
 constexpr int NotAList = 601;
+// The reasons, in the order of FailReason from DiskFull to NotAFile.
+constexpr int FirstReason = 602;
 } // namespace listfile::text
 
 inline FileResult fileFailure(FileError error, int textNumber, std::string path = {}) {

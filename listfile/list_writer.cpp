@@ -8,6 +8,8 @@
 
 namespace {
 
+std::string backupFolder;
+
 // A card line is rarely longer than this; reserving it spares most reallocations.
 constexpr std::size_t kTypicalLineBytes = 64;
 
@@ -27,6 +29,10 @@ void appendCardLine(std::string& out, const Card& card) {
 }
 
 } // namespace
+
+void setListBackupFolder(std::string folder) {
+    backupFolder = std::move(folder);
+}
 
 void writeCardLines(const CardList& list, std::string& out, int& lineCount) {
     list.forEach([&](const Card* card) {
@@ -57,18 +63,15 @@ FileResult writeListFile(const CardList& list, const std::string& path, FileInfo
     // Only a list without any card is refused: a list whose cards are all known is still saved.
     if (countCards(list) == 0 && countCards(knownList) == 0)
         return fileFailure(FileError::NoCards, listfile::text::NoCards, path);
-    FileReplacement file(path);
-    if (!file.openResult().ok())
-        return file.openResult();
-    std::string bytes = listFileBytes(list, knownList, questionFont, answerFont);
-    // A log that cannot be opened is reported once per save, not once per font.
-    bool logged =
-        appendFontLogEntry(questionFont, true, path) && appendFontLogEntry(answerFont, false, path);
-    FileResult result = file.commit(bytes);
-    if (!logged)
-        result.warningText = listfile::text::FontLogNotOpened;
+    FileResult result =
+        replaceFile(path, listFileBytes(list, knownList, questionFont, answerFont), backupFolder);
     if (!result.ok())
         return result;
+    // Only a save that happened is logged; a log that cannot be opened is reported once per
+    // save, not once per font.
+    if (!appendFontLogEntry(questionFont, true, path) ||
+        !appendFontLogEntry(answerFont, false, path))
+        result.warningText = listfile::text::FontLogNotOpened;
     info.formatName = "Version 2.0";
     info.mainCount = countCards(list);
     info.knownCount = countCards(knownList);

@@ -22,5 +22,9 @@ std::string listFileBytes(const CardList& list, const CardList& known,
 // list counts as saved (modifiedFlag 0); a log that could not be opened is a warning (text 600)
 // in the result. Both lists empty is refused (text 102) and nothing is written; that and any
 // failure leave the old file and modifiedFlag as they were. Nothing is shown.
+// The folder that keeps the previous version of every list a save replaces (list_backup.h);
+// empty, as at start, keeps none.
+void setListBackupFolder(std::string folder);
+
 FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,
                          const FontDescription& questionFont, const FontDescription& answerFont);

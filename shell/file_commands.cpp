@@ -8,6 +8,7 @@
 #include "shell/file_messages.h"
 #include "shell/font_commands.h"
 #include "shell/menu_state.h"
+#include "shell/recovery.h"
 #include "shell/shell_texts.h"
 #include "store/card_store.h"
 #include "store/clock.h"
@@ -51,7 +52,10 @@ void run(int commandId) {
 
 bool writeList(const std::string& path) {
     FileInfo info;
-    return showFileResult(writeListFile(mainList, path, info, questionFont, answerFont));
+    if (!showFileResult(writeListFile(mainList, path, info, questionFont, answerFont)))
+        return false;
+    discardRecovery();
+    return true;
 }
 
 FileResult exportTo(SaveKind kind, const std::string& path) {
@@ -113,6 +117,15 @@ bool openList(const std::string& path) {
         host->updateCounters();
     currentList = &mainList;
     listStartTime = clockMillis();
+    return true;
+}
+
+bool restoreList(const std::string& recoveryPath, const std::string& listPath) {
+    if (!openList(recoveryPath))
+        return false;
+    currentFileName = listPath;
+    listIsTextImport = false;
+    modifiedFlag = 1;
     return true;
 }
 
@@ -179,6 +192,7 @@ bool closeList() {
         return false;
     // The windows go first: they may still refer to cards until they are destroyed.
     closeAllWindows();
+    discardRecovery();
     modifiedFlag = 0;
     currentFileName = kUntitled;
     listIsTextImport = false;

@@ -3,14 +3,32 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace shell {
 namespace {
 
-// The line under the message that names the file, where the message alone does not say which.
+std::string reasonText(const FileResult& result) {
+    if (result.reason == FailReason::System)
+        return result.systemText;
+    int offset = static_cast<int>(result.reason) - static_cast<int>(FailReason::DiskFull);
+    return strings::text(listfile::text::FirstReason + offset);
+}
+
+std::string fullPath(const std::string& path) {
+    QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+    return QFile::encodeName(file.absoluteFilePath()).toStdString();
+}
+
+// The line under the message: why the system refused, and the file's full path.
 std::string detailLine(const FileResult& result) {
     if (result.error == FileError::NotAList)
-        return result.path;
-    return {};
+        return fullPath(result.path);
+    if (result.reason == FailReason::None)
+        return {};
+    std::string reason = reasonText(result);
+    return reason.empty() ? fullPath(result.path) : reason + ": " + fullPath(result.path);
 }
 
 } // namespace

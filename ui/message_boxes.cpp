@@ -3,6 +3,7 @@
 #include "store/notices.h"
 #include "ui/dialog_parent.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
@@ -94,6 +95,10 @@ MessageAnswer showRealBox(const MessageBoxRequest& request) {
     QMessageBox box(qtIcon(request.icon), request.caption, request.text, qtButtons(request.buttons),
                     dialogParent());
     box.setDefaultButton(qtButton(request.defaultAnswer));
+    if (!request.yesText.isEmpty() && box.button(QMessageBox::Yes))
+        box.button(QMessageBox::Yes)->setText(request.yesText);
+    if (!request.noText.isEmpty() && box.button(QMessageBox::No))
+        box.button(QMessageBox::No)->setText(request.noText);
     box.setEscapeButton(qtButton(escapeAnswer(request.buttons)));
     return answerOf(box.exec(), request.buttons);
 }
@@ -121,7 +126,7 @@ MessageAnswer showMessageBox(const MessageBoxRequest& request) {
 
 MessageAnswer askQuestion(const QString& caption, const QString& text, MessageButtons buttons,
                           MessageIcon icon, MessageAnswer defaultAnswer) {
-    return showMessageBox({caption, text, icon, buttons, defaultAnswer});
+    return showMessageBox({caption, text, icon, buttons, defaultAnswer, {}, {}});
 }
 
 void installMessageBoxes() {

@@ -7,6 +7,9 @@
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/qt_file_dialog_answers.h"
 
+#include <cerrno>
+#include <cstring>
+
 using namespace shell;
 
 namespace {
@@ -87,7 +90,10 @@ TEST_F(OpenListTest, aFileThatCannotBeReadChangesNothing) {
     };
     const std::string picture = writeFile("picture.png", std::string("\x89PNG\r\n\x1a\n\0\0", 10));
     const Case cases[] = {
-        {path("missing.zlk"), tableText(text::OpenFailed)},
+        {path("missing.zlk"),
+         tableText(text::OpenFailed) + '\n' + std::strerror(ENOENT) + ": " + path("missing.zlk")},
+        {path("gone/list.zlk"),
+         tableText(text::OpenFailed) + "\nFolder missing: " + path("gone/list.zlk")},
         {writeFile("old.zlk", "~house\tHaus\r\n"), tableText(123)},
         {picture, "This file is not a vocabulary list. Nothing has been read.\n" + picture}};
     for (const Case& c : cases) {

@@ -17,6 +17,11 @@ namespace {
 
 const std::vector<std::string> saveFailed = {strings::text(text::SaveFailed)};
 
+// The failure message with its second line: why, and the full path.
+std::string saveFailedBecause(const char* reason, const std::string& path) {
+    return strings::text(text::SaveFailed) + std::string("\n") + reason + ": " + path;
+}
+
 // A window on the list that checks, when Close List destroys it, that the cards still exist.
 class ListWindow : public RegisteredWindow {
 public:
@@ -83,17 +88,25 @@ TEST_F(SaveCloseTest, saveAsFailuresAreReportedAndAFailedWriteStillTakesTheName)
     // The chosen name leads into a folder that is gone: the dialog takes it, the write fails.
     ASSERT_TRUE(QFile::link(qpath("gone/other.zlk"), qpath("other.zlk")));
     EXPECT_FALSE(saveAs(SaveKind::List));
-    EXPECT_EQ(notices.entries.size(), 2u);
+    ASSERT_EQ(notices.entries.size(), 2u);
+    EXPECT_EQ(notices.entries[1].text, saveFailedBecause("Folder missing", path("other.zlk")));
     EXPECT_EQ(currentFileName, path("other.zlk"));
     EXPECT_EQ(modifiedFlag, 1);
     EXPECT_FALSE(exists(path("gone")));
 }
 
-TEST_F(SaveCloseTest, saveListReportsAFailedWrite) {
+TEST_F(SaveCloseTest, saveListReportsAFailedWriteWithItsReason) {
     openChangedList();
+    // No write permission bit: refused for every user, the superuser too, and left as it was.
+    QFile::setPermissions(qpath("list.zlk"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    const std::string before = contents(path("list.zlk"));
+    EXPECT_FALSE(saveList());
+    EXPECT_EQ(contents(path("list.zlk")), before);
     blockWrite("list.zlk");
     EXPECT_FALSE(saveList());
-    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(notices.texts(),
+              (std::vector<std::string>{saveFailedBecause("Read-only", path("list.zlk")),
+                                        saveFailedBecause("Not a file", path("list.zlk"))}));
     EXPECT_EQ(modifiedFlag, 1);
 }
 
@@ -183,12 +196,13 @@ TEST_F(SaveCloseTest, closeWithYesAlwaysAsksForANameAndKeepsTheListWhenThatSaveF
 
     boxes.queue(MessageAnswer::Yes);
     dialogs.choose(qpath("saved.zlk"));
-    blockWrite("saved.zlk");
+    writeFile("saved.zlk", "");
+    QFile::setPermissions(qpath("saved.zlk"), QFileDevice::ReadOwner);
     EXPECT_FALSE(closeList()); // failed save: nothing is lost
     EXPECT_EQ(countCards(mainList), 4);
-    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(notices.texts(), std::vector{saveFailedBecause("Read-only", path("saved.zlk"))});
 
-    QDir().rmdir(qpath("saved.zlk"));
+    QFile::setPermissions(qpath("saved.zlk"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     boxes.queue(MessageAnswer::Yes);
     dialogs.choose(qpath("saved.zlk"));
     EXPECT_TRUE(closeList());
@@ -226,7 +240,7 @@ TEST_F(SaveCloseTest, quitCancelledOrWithAFailedSaveKeepsTheProgramRunning) {
     EXPECT_TRUE(exitStatuses.empty());
     EXPECT_TRUE(profile.ints.empty());
     EXPECT_EQ(countCards(mainList), 4);
-    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(notices.texts(), std::vector{saveFailedBecause("Not a file", path("list.zlk"))});
 
     boxes.queue(MessageAnswer::No);
     quitProgram();
