@@ -58,9 +58,10 @@ void BM_WriteListFile(benchmark::State& state) {
     makeList(static_cast<int>(state.range(0)));
     std::string path = (scratch.dir / "list.zlk").string();
     FileInfo info;
+    FileResult result;
     for (auto _ : state)
-        writeListFile(mainList, path, info, sansSerif(700), sansSerif(400));
-    if (info.status != 0)
+        result = writeListFile(mainList, path, info, sansSerif(700), sansSerif(400));
+    if (!result.ok())
         state.SkipWithError("the list could not be written");
     state.SetItemsProcessed(state.iterations() * state.range(0));
     resetCardStore();

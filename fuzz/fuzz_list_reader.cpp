@@ -32,17 +32,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     setNoticeSink(&sink);
     FileInfo info;
     int fontsHandedOver = 0;
-    readListBytes(mainList, std::string_view(reinterpret_cast<const char*>(data), size), info,
-                  [&](const FontDescription& q, const FontDescription& a) {
-                      fontsHandedOver += 1;
-                      if (strnlen(q.faceName, sizeof q.faceName) > 31 ||
-                          strnlen(a.faceName, sizeof a.faceName) > 31)
-                          std::abort();
-                  });
+    FileResult result =
+        readListBytes(mainList, std::string_view(reinterpret_cast<const char*>(data), size), info,
+                      [&](const FontDescription& q, const FontDescription& a) {
+                          fontsHandedOver += 1;
+                          if (strnlen(q.faceName, sizeof q.faceName) > 31 ||
+                              strnlen(a.faceName, sizeof a.faceName) > 31)
+                              std::abort();
+                      });
     checkCards(mainList);
     checkCards(knownList);
     int cards = countCards(mainList) + countCards(knownList);
-    if (info.status == 0 && (nextCardId != cards || info.mainCount + info.knownCount != cards))
+    if (result.ok() && (nextCardId != cards || info.mainCount + info.knownCount != cards))
         std::abort();
     if (fontsHandedOver > 1)
         std::abort();

@@ -1,74 +1,268 @@
 #include "listfile/file_io.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "listfile/list_backup.h"
 
-#include <algorithm>
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <random>
 
 namespace {
 
-long long writeLimit = -1;
+constexpr std::size_t kSuffixLength = 6;
+constexpr char kSuffixLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-QString filePath(const std::string& path) {
-    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+FailReason reasonOf(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return FailReason::DiskFull;
+    case EROFS:
+        return FailReason::ReadOnly;
+    case EACCES:
+    case EPERM:
+        return FailReason::NoPermission;
+    case ENOENT:
+    case ENOTDIR:
+        return FailReason::FolderMissing;
+    case EISDIR:
+        return FailReason::NotAFile;
+    default:
+        return FailReason::System;
+    }
 }
 
-bool writeAll(QSaveFile& file, std::string_view bytes) {
-    qint64 size = static_cast<qint64>(bytes.size());
-    if (writeLimit >= 0 && size > writeLimit) {
-        file.write(bytes.data(), writeLimit);
-        return false;
+FileResult failure(FileError error, int textNumber, const std::string& path, FailReason reason,
+                   int systemError = 0) {
+    FileResult result = fileFailure(error, textNumber, path);
+    result.reason = reason;
+    if (reason == FailReason::System && systemError != 0)
+        result.systemText = std::strerror(systemError);
+    return result;
+}
+
+FileResult writeFailure(const std::string& path, int error) {
+    return failure(FileError::CannotWrite, listfile::text::SaveFailed, path, reasonOf(error),
+                   error);
+}
+
+std::string folderOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A symbolic link keeps leading to the list: the file it names is replaced, not the link.
+std::string finalTarget(const std::string& path) {
+    QString current = QFile::decodeName(QByteArray::fromStdString(path));
+    for (int hop = 0; hop < 16 && QFileInfo(current).isSymLink(); ++hop)
+        current = QFileInfo(current).symLinkTarget();
+    return QFile::encodeName(current).toStdString();
+}
+
+// A missing file is no failure (it is made); anything else in its place, or a file nobody may
+// write, is. For a missing file the folder must be there.
+FileResult checkTarget(const std::string& path, struct stat& old, bool& exists) {
+    exists = ::stat(path.c_str(), &old) == 0;
+    if (exists) {
+        if (!S_ISREG(old.st_mode))
+            return writeFailure(path, EISDIR);
+        if ((old.st_mode & 0222) == 0)
+            return writeFailure(path, EROFS);
+        return {};
     }
-    return file.write(bytes.data(), size) == size;
+    if (errno != ENOENT)
+        return writeFailure(path, errno);
+    struct stat folder {};
+    if (::stat(folderOf(path).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+        return writeFailure(path, ENOENT);
+    return {};
+}
+
+int createTemporary(const std::string& path, mode_t mode, std::string& name) {
+    static std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kSuffixLetters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + '.';
+        for (std::size_t i = 0; i < kSuffixLength; ++i)
+            name += kSuffixLetters[pick(random)];
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+FileResult writeAndSync(int fd, std::string_view bytes, const std::string& path) {
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return writeFailure(path, errno);
+    FileResult written = writeAll(file, bytes);
+    written.path = path;
+    if (written.ok() && ::fsync(fd) != 0)
+        return writeFailure(path, errno);
+    return written;
+}
+
+// Where the file system allows it, the rename itself survives a power cut only once the folder
+// is on disk too. A folder that cannot be synced is no failure: the file is in place.
+void syncFolder(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool olderThan(const struct stat& file, const timespec& start) {
+    return file.st_mtim.tv_sec < start.tv_sec ||
+           (file.st_mtim.tv_sec == start.tv_sec && file.st_mtim.tv_nsec < start.tv_nsec);
+}
+
+// A replacement killed before its rename leaves its temporary file behind. Only files of this
+// program's own pattern for this very file, owned by this user and older than the save that
+// has just succeeded, are removed: a save running at the same moment keeps its file.
+void removeLeftovers(const std::string& path, const timespec& start) {
+    const std::string folder = folderOf(path);
+    const std::string base = nameOf(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isReplacementLeftover(entry->d_name, base))
+            continue;
+        std::string leftover = folder + '/' + entry->d_name;
+        struct stat info {};
+        if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::geteuid() && olderThan(info, start))
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
+}
+
+FileResult putInPlace(const std::string& target, std::string_view bytes,
+                      const std::string& backupFolder) {
+    struct stat old {};
+    bool exists = false;
+    FileResult checked = checkTarget(target, old, exists);
+    if (!checked.ok())
+        return checked;
+    std::string temporary;
+    // Private until it has the old file's mode; a new file gets the usual mode less the umask.
+    int fd = createTemporary(target, exists ? 0600 : 0666, temporary);
+    if (fd < 0)
+        return writeFailure(target, errno);
+    if (exists) {
+        ::fchmod(fd, old.st_mode & 07777);
+        (void)!::fchown(fd, old.st_uid, old.st_gid); // only the superuser may give a file away
+    }
+    FileResult result = writeAndSync(fd, bytes, target);
+    if (::close(fd) != 0 && result.ok())
+        result = writeFailure(target, errno);
+    if (result.ok() && exists && !backupFolder.empty())
+        keepBackup(target, backupFolder);
+    if (result.ok() && ::rename(temporary.c_str(), target.c_str()) != 0)
+        result = writeFailure(target, errno);
+    if (!result.ok()) {
+        ::unlink(temporary.c_str());
+        return result;
+    }
+    syncFolder(folderOf(target));
+    return result;
 }
 
 } // namespace
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    QFile file(filePath(path));
-    if (path.empty() || !file.open(QIODevice::ReadOnly))
+bool isReplacementLeftover(std::string_view name, std::string_view base) {
+    if (name.size() != base.size() + 1 + kSuffixLength || !name.starts_with(base) ||
+        name[base.size()] != '.')
         return false;
+    for (char c : name.substr(base.size() + 1))
+        if (std::strchr(kSuffixLetters, c) == nullptr || c == '\0')
+            return false;
+    return true;
+}
+
+FileResult readWholeFile(const std::string& path, std::string& bytes) {
+    auto failed = [&](int error) {
+        return failure(FileError::CannotRead, listfile::text::OpenFailed, path, reasonOf(error),
+                       error);
+    };
+    if (path.empty())
+        return failed(ENOENT);
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        int error = errno;
+        // A file that is not there is the system's own words; "folder missing" only when it is.
+        if (error == ENOENT && QFileInfo(QFileInfo(file).absolutePath()).isDir())
+            return failure(FileError::CannotRead, listfile::text::OpenFailed, path,
+                           FailReason::System, error);
+        return failed(error);
+    }
+    struct stat info {};
+    // A folder, a pipe or a device would never end or never hold a list.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failed(EISDIR);
+    }
+    bool opened = file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!opened) {
+        ::close(fd);
+        return failed(errno);
+    }
     // Straight into the string: a list file is read once, without a second copy.
-    bytes.resize(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
+    bytes.resize(static_cast<std::size_t>(std::max<qint64>(info.st_size, 0)));
     qint64 got = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
     if (got < 0)
-        return false;
+        return failed(errno);
     bytes.resize(static_cast<std::size_t>(got));
-    QByteArray rest = file.readAll(); // a file that reports no size, or grew meanwhile
+    QByteArray rest = file.readAll(); // a file that grew meanwhile
     bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
-    return file.error() == QFileDevice::NoError;
+    return file.error() == QFileDevice::NoError ? FileResult{} : failed(errno);
 }
 
-FileReplacement::FileReplacement(const std::string& path) {
-    if (path.empty())
-        return;
-    file_ = std::make_unique<QSaveFile>(filePath(path));
-    if (!file_->open(QIODevice::WriteOnly))
-        file_.reset();
-}
-
-// Without a commit the temporary file is removed and the old file stays.
-FileReplacement::~FileReplacement() = default;
-
-bool FileReplacement::isOpen() const {
-    return file_ != nullptr;
-}
-
-bool FileReplacement::commit(std::string_view bytes) {
-    if (!file_)
-        return false;
-    if (!writeAll(*file_, bytes)) {
-        file_->cancelWriting();
-        return false;
+FileResult writeAll(QIODevice& device, std::string_view bytes) {
+    qint64 size = static_cast<qint64>(bytes.size());
+    errno = 0;
+    if (device.write(bytes.data(), size) == size)
+        return {};
+    int error = errno;
+    FileResult result = writeFailure({}, error);
+    if (error == 0) {
+        result.reason = FailReason::System;
+        result.systemText = device.errorString().toStdString();
     }
-    return file_->commit();
+    return result;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
-    FileReplacement file(path);
-    return file.commit(bytes);
-}
-
-void setWriteLimitForTests(long long bytes) {
-    writeLimit = bytes;
+FileResult replaceFile(const std::string& path, std::string_view bytes,
+                       const std::string& backupFolder) {
+    if (path.empty())
+        return writeFailure(path, ENOENT);
+    timespec start{};
+    // The coarse clock is the one file times come from, so "older" compares like with like.
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &start);
+    const std::string target = finalTarget(path);
+    FileResult result = putInPlace(target, bytes, backupFolder);
+    result.path = path;
+    if (result.ok())
+        removeLeftovers(target, start);
+    return result;
 }

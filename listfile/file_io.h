@@ -1,36 +1,29 @@
 #pragma once
 
-#include <memory>
+#include "listfile/file_result.h"
+
 #include <string>
 #include <string_view>
 
-class QSaveFile;
+class QIODevice;
 
-// Reads the whole file into bytes. False when it cannot be opened or read.
-bool readWholeFile(const std::string& path, std::string& bytes);
+// Reads the whole file into bytes. A file that cannot be opened or read, or that is no regular
+// file, is a failed result (text 111) naming the path and the reason.
+FileResult readWholeFile(const std::string& path, std::string& bytes);
 
-// Replaces a file in one step: the bytes go to a temporary file in the same folder, which then
-// takes the file's place. On any failure the old file stays as it was.
-class FileReplacement {
-public:
-    // Creates the temporary file.
-    explicit FileReplacement(const std::string& path);
-    ~FileReplacement();
-    FileReplacement(const FileReplacement&) = delete;
-    FileReplacement& operator=(const FileReplacement&) = delete;
+// Writes every byte to the device; a device that takes fewer is a failed result (text 131)
+// with the reason the system gave.
+FileResult writeAll(QIODevice& device, std::string_view bytes);
 
-    // Whether the temporary file could be created.
-    bool isOpen() const;
-    // Writes the bytes and puts the file in place; false (old file kept) on any failure.
-    bool commit(std::string_view bytes);
+// Replaces the file at the path (or, for a symbolic link, the file it leads to) in one step:
+// the bytes go to a temporary file "NAME.XXXXXX" in the same folder, are synced, and the
+// temporary file takes the file's place; then the folder is synced. The new file keeps the old
+// one's mode (and owner, where allowed). A file without any write permission bit is refused as
+// read-only, for every user. On any failure the old file stays as it was. After a success, the
+// temporary files of the same name that an earlier, interrupted replacement left are removed.
+// backupFolder, when not empty, receives a copy of the file being replaced (see list_backup.h).
+FileResult replaceFile(const std::string& path, std::string_view bytes,
+                       const std::string& backupFolder = {});
 
-private:
-    std::unique_ptr<QSaveFile> file_;
-};
-
-// Creates the replacement and commits the bytes.
-bool replaceFile(const std::string& path, std::string_view bytes);
-
-// For tests: every later write stores at most this many bytes and then fails, as a full disk
-// would; a negative limit restores normal writing.
-void setWriteLimitForTests(long long bytes);
+// Whether the name is one of the temporary files replaceFile makes for the file named base.
+bool isReplacementLeftover(std::string_view name, std::string_view base);

@@ -1,7 +1,6 @@
 #include "listfile/font_log.h"
 
 #include "listfile/font_block.h"
-#include "store/notices.h"
 
 #include <cstdio>
 #include <ctime>
@@ -9,7 +8,6 @@
 namespace {
 
 constexpr const char* kLogFileName = "font_debug_file";
-constexpr int kLogNotOpened = 600;
 
 int entriesWritten = 0;
 std::function<LocalTime()> timeForTests;
@@ -54,10 +52,8 @@ std::string fontLogEntry(const FontDescription& font, bool isQuestion, const std
 
 bool appendFontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath) {
     std::FILE* log = std::fopen(kLogFileName, "ab");
-    if (!log) {
-        showError(kLogNotOpened);
+    if (!log)
         return false;
-    }
     std::string entry =
         fontLogEntry(font, isQuestion, listPath, entriesWritten + 1, localTimeNow());
     bool written = std::fwrite(entry.data(), 1, entry.size(), log) == entry.size();

@@ -16,8 +16,8 @@ struct LocalTime {
     int second = 0;
 };
 
-// Appends one entry. When the log cannot be opened, an error box says so, nothing is written and
-// the result is false; the caller goes on.
+// Appends one entry. When the log cannot be opened nothing is written and the result is false;
+// the caller tells the user and goes on.
 bool appendFontLogEntry(const FontDescription& font, bool isQuestion, const std::string& listPath);
 
 // The twenty LF-terminated lines of one entry.

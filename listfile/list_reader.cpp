@@ -3,13 +3,11 @@
 #include "listfile/file_io.h"
 #include "listfile/font_block.h"
 #include "store/card_store.h"
-#include "store/notices.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kOldFormatText = 123;
 constexpr int kOldFormatMark = 0x7E;
 constexpr int kVersion102Mark = 0x7F;
 constexpr int kVersion20Mark = 0x80;
@@ -86,20 +84,16 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info) {
         readImportedCard(*newCard(list), in);
         ++count;
     }
-    info.status = 0;
     info.mainCount = count;
     info.knownCount = 0;
 }
 
-void readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
-                   const FontRestore& restore) {
+FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                         const FontRestore& restore) {
     ByteReader in(bytes);
     int mark = in.peek();
-    if (mark == kOldFormatMark) {
-        showError(kOldFormatText);
-        info.status = 1;
-        return;
-    }
+    if (mark == kOldFormatMark)
+        return fileFailure(FileError::OldFormat, listfile::text::OldFormat);
     if (mark == kVersion102Mark || mark == kVersion20Mark) {
         info.formatName = mark == kVersion20Mark ? "zelk v 2.0" : "zelk v 1.0.2";
         in.skipHead();
@@ -111,20 +105,26 @@ void readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
         }
         info.mainCount = readCardLines(list, in);
         info.knownCount = readCardLines(knownList, in);
-        info.status = 0;
     } else {
+        // Text holds no NUL byte; a file that does (a picture, a program, a packed archive)
+        // would only give garbage cards.
+        if (bytes.find('\0') != std::string_view::npos)
+            return fileFailure(FileError::NotAList, listfile::text::NotAList);
         info.formatName = "ASCII-tabsep-file";
         importTextLines(list, in, info);
     }
     modifiedFlag = 0;
+    return {};
 }
 
-void readListFile(CardList& list, const std::string& path, FileInfo& info, FontRestore restore) {
+FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
+                        FontRestore restore) {
     std::string bytes;
-    if (!readWholeFile(path, bytes)) {
-        info.status = 1;
-        return;
-    }
+    FileResult result = readWholeFile(path, bytes);
+    if (!result.ok())
+        return result;
     info.fileName = path;
-    readListBytes(list, bytes, info, restore);
+    result = readListBytes(list, bytes, info, restore);
+    result.path = path;
+    return result;
 }

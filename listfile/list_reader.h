@@ -2,6 +2,7 @@
 
 #include "listfile/byte_reader.h"
 #include "listfile/file_info.h"
+#include "listfile/file_result.h"
 #include "store/card_list.h"
 #include "store/font_description.h"
 
@@ -22,15 +23,17 @@ int readCardLines(CardList& list, ByteReader& in);
 
 // Imports a plain text file: one card per line, the question up to the TAB (line ends
 // included), the answer up to the line end, each at most 99 bytes. Empty lines are skipped.
-// Fills info with status 0, the number of cards as main count and known count 0.
+// Fills info with the number of cards as main count and known count 0.
 void importTextLines(CardList& list, ByteReader& in, FileInfo& info);
 
 // Reads the bytes of a list file as readListFile does, after the file was opened.
-void readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
-                   const FontRestore& restore);
+FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                         const FontRestore& restore);
 
 // Opens the file at the path and reads it by its first byte: 0x80 a version 2.0 list (its fonts
 // go to restore), 0x7F a version 1.0.2 list, 0x7E an old format that is refused (text 123),
-// anything else a plain text import into the list. Cards of the list file's second part go to
-// knownList. A file that cannot be opened gives status 1 without a message.
-void readListFile(CardList& list, const std::string& path, FileInfo& info, FontRestore restore);
+// anything else a plain text import into the list, unless it holds a NUL byte: such a file is no
+// text and is refused as not a list. Cards of the list file's second part go to
+// knownList. Nothing is shown: a refused file or one that cannot be read is a failed result.
+FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
+                        FontRestore restore);

@@ -5,11 +5,11 @@
 #include "listfile/font_log.h"
 #include "listfile/list_text.h"
 #include "store/card_store.h"
-#include "store/notices.h"
 
 namespace {
 
-constexpr int kNoCardsText = 102;
+std::string backupFolder;
+
 // A card line is rarely longer than this; reserving it spares most reallocations.
 constexpr std::size_t kTypicalLineBytes = 64;
 
@@ -29,6 +29,10 @@ void appendCardLine(std::string& out, const Card& card) {
 }
 
 } // namespace
+
+void setListBackupFolder(std::string folder) {
+    backupFolder = std::move(folder);
+}
 
 void writeCardLines(const CardList& list, std::string& out, int& lineCount) {
     list.forEach([&](const Card* card) {
@@ -53,28 +57,24 @@ std::string listFileBytes(const CardList& list, const CardList& known,
     return out;
 }
 
-void writeListFile(const CardList& list, const std::string& path, FileInfo& info,
-                   const FontDescription& questionFont, const FontDescription& answerFont) {
+FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,
+                         const FontDescription& questionFont, const FontDescription& answerFont) {
     info.fileName = path;
-    info.status = 1;
     // Only a list without any card is refused: a list whose cards are all known is still saved.
-    if (countCards(list) == 0 && countCards(knownList) == 0) {
-        showError(kNoCardsText);
-        info.userTold = true;
-        return;
-    }
-    FileReplacement file(path);
-    if (!file.isOpen())
-        return;
-    std::string bytes = listFileBytes(list, knownList, questionFont, answerFont);
-    // A log that cannot be opened is reported once per save, not once per font.
-    if (appendFontLogEntry(questionFont, true, path))
-        appendFontLogEntry(answerFont, false, path);
-    if (!file.commit(bytes))
-        return;
-    info.status = 0;
+    if (countCards(list) == 0 && countCards(knownList) == 0)
+        return fileFailure(FileError::NoCards, listfile::text::NoCards, path);
+    FileResult result =
+        replaceFile(path, listFileBytes(list, knownList, questionFont, answerFont), backupFolder);
+    if (!result.ok())
+        return result;
+    // Only a save that happened is logged; a log that cannot be opened is reported once per
+    // save, not once per font.
+    if (!appendFontLogEntry(questionFont, true, path) ||
+        !appendFontLogEntry(answerFont, false, path))
+        result.warningText = listfile::text::FontLogNotOpened;
     info.formatName = "Version 2.0";
     info.mainCount = countCards(list);
     info.knownCount = countCards(knownList);
     modifiedFlag = 0;
+    return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listfile/file_info.h"
+#include "listfile/file_result.h"
 #include "store/card_list.h"
 #include "store/font_description.h"
 
@@ -17,9 +18,13 @@ std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont);
 
 // Writes the list (mainList) and knownList to the file at the path, replacing it in one step,
-// and adds the two fonts to the font debug log. On success: status 0, "Version 2.0", the counts,
-// and the list counts as saved (modifiedFlag 0). When both lists are empty the user is told
-// (text 102) and nothing is written; that and any failure give status 1 and leave the old file
-// and modifiedFlag as they were.
-void writeListFile(const CardList& list, const std::string& path, FileInfo& info,
-                   const FontDescription& questionFont, const FontDescription& answerFont);
+// and adds the two fonts to the font debug log. On success: "Version 2.0", the counts, and the
+// list counts as saved (modifiedFlag 0); a log that could not be opened is a warning (text 600)
+// in the result. Both lists empty is refused (text 102) and nothing is written; that and any
+// failure leave the old file and modifiedFlag as they were. Nothing is shown.
+// The folder that keeps the previous version of every list a save replaces (list_backup.h);
+// empty, as at start, keeps none.
+void setListBackupFolder(std::string folder);
+
+FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,
+                         const FontDescription& questionFont, const FontDescription& answerFont);

@@ -3,11 +3,8 @@
 #include "listfile/file_io.h"
 #include "listfile/list_text.h"
 #include "store/card_store.h"
-#include "store/notices.h"
 
 namespace {
-
-constexpr int kNoCardsText = 102;
 
 void appendExportLine(std::string& out, const Card& card, ExportKind kind) {
     if (kind != ExportKind::answers)
@@ -19,18 +16,14 @@ void appendExportLine(std::string& out, const Card& card, ExportKind kind) {
     out += "\r\n";
 }
 
-void exportTo(const CardList& list, const std::string& path, FileInfo& info, ExportKind kind) {
+FileResult exportTo(const CardList& list, const std::string& path, FileInfo& info,
+                    ExportKind kind) {
     // The export of the questions alone reports no file name; the other two do.
     if (kind != ExportKind::questions)
         info.fileName = path;
-    info.status = 1;
-    if (countCards(list) == 0) {
-        showError(kNoCardsText);
-        info.userTold = true;
-        return;
-    }
-    if (replaceFile(path, exportBytes(list, knownList, kind)))
-        info.status = 0;
+    if (countCards(list) == 0)
+        return fileFailure(FileError::NoCards, listfile::text::NoCards, path);
+    return replaceFile(path, exportBytes(list, knownList, kind));
 }
 
 } // namespace
@@ -42,14 +35,14 @@ std::string exportBytes(const CardList& list, const CardList& known, ExportKind 
     return out;
 }
 
-void exportCards(const CardList& list, const std::string& path, FileInfo& info) {
-    exportTo(list, path, info, ExportKind::cards);
+FileResult exportCards(const CardList& list, const std::string& path, FileInfo& info) {
+    return exportTo(list, path, info, ExportKind::cards);
 }
 
-void exportQuestions(const CardList& list, const std::string& path, FileInfo& info) {
-    exportTo(list, path, info, ExportKind::questions);
+FileResult exportQuestions(const CardList& list, const std::string& path, FileInfo& info) {
+    return exportTo(list, path, info, ExportKind::questions);
 }
 
-void exportAnswers(const CardList& list, const std::string& path, FileInfo& info) {
-    exportTo(list, path, info, ExportKind::answers);
+FileResult exportAnswers(const CardList& list, const std::string& path, FileInfo& info) {
+    return exportTo(list, path, info, ExportKind::answers);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listfile/file_info.h"
+#include "listfile/file_result.h"
 #include "store/card_list.h"
 
 #include <string>
@@ -13,10 +14,10 @@ enum class ExportKind { cards, questions, answers };
 // The bytes of an export: question TAB answer, the question or the answer per card.
 std::string exportBytes(const CardList& list, const CardList& known, ExportKind kind);
 
-// Writes the export to the path, replacing the file in one step; status 0 when done. An empty
-// list is refused with text 102 and status 1, and no file is created or changed. Neither the
+// Writes the export to the path, replacing the file in one step. An empty list is refused
+// (text 102) and no file is created or changed; nothing is shown. Neither the
 // modified state nor the list's file name changes. exportCards and exportAnswers put the path
 // into info's file name; exportQuestions leaves it as it was.
-void exportCards(const CardList& list, const std::string& path, FileInfo& info);
-void exportQuestions(const CardList& list, const std::string& path, FileInfo& info);
-void exportAnswers(const CardList& list, const std::string& path, FileInfo& info);
+FileResult exportCards(const CardList& list, const std::string& path, FileInfo& info);
+FileResult exportQuestions(const CardList& list, const std::string& path, FileInfo& info);
+FileResult exportAnswers(const CardList& list, const std::string& path, FileInfo& info);

@@ -5,8 +5,10 @@
 #include "listfile/text_export.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
+#include "shell/file_messages.h"
 #include "shell/font_commands.h"
 #include "shell/menu_state.h"
+#include "shell/recovery.h"
 #include "shell/shell_texts.h"
 #include "store/card_store.h"
 #include "store/clock.h"
@@ -50,30 +52,25 @@ void run(int commandId) {
         ui::runCommand(commandId);
 }
 
-// Tells the user about a failed write, unless the writer has explained its refusal already.
-bool reportWrite(const FileInfo& info) {
-    if (info.status == 0)
-        return true;
-    if (!info.userTold)
-        showError(text::SaveFailed);
-    return false;
-}
-
 bool writeList(const std::string& path) {
     FileInfo info;
-    writeListFile(mainList, path, info, questionFont, answerFont);
-    return reportWrite(info);
+    if (!showFileResult(writeListFile(mainList, path, info, questionFont, answerFont)))
+        return false;
+    discardRecovery();
+    return true;
+}
+
+FileResult exportTo(SaveKind kind, const std::string& path) {
+    FileInfo info;
+    if (kind == SaveKind::Cards)
+        return exportCards(mainList, path, info);
+    if (kind == SaveKind::Questions)
+        return exportQuestions(mainList, path, info);
+    return exportAnswers(mainList, path, info);
 }
 
 bool writeExport(SaveKind kind, const std::string& path) {
-    FileInfo info;
-    if (kind == SaveKind::Cards)
-        exportCards(mainList, path, info);
-    else if (kind == SaveKind::Questions)
-        exportQuestions(mainList, path, info);
-    else
-        exportAnswers(mainList, path, info);
-    return reportWrite(info);
+    return showFileResult(exportTo(kind, path));
 }
 
 // The name the list's save dialog starts with: for an imported list the text file's name as a
@@ -108,9 +105,11 @@ std::string pathBytes(const QString& path) {
 
 bool openList(const std::string& path) {
     FileInfo info;
-    readListFile(mainList, path, info, &restoreFonts);
-    if (info.status != 0) {
-        showError(text::OpenFailed);
+    const FileResult read = readListFile(mainList, path, info, &restoreFonts);
+    if (!showFileResult(read)) {
+        // The old format is explained first, then refused as any file that could not be read.
+        if (read.error == FileError::OldFormat)
+            showError(text::OpenFailed);
         return false;
     }
     // A window left open from before (the new-card window of a list begun but never filled)
@@ -127,6 +126,15 @@ bool openList(const std::string& path) {
         host->updateCounters();
     currentList = &mainList;
     listStartTime = clockMillis();
+    return true;
+}
+
+bool restoreList(const std::string& recoveryPath, const std::string& listPath) {
+    if (!openList(recoveryPath))
+        return false;
+    currentFileName = listPath;
+    listIsTextImport = false;
+    modifiedFlag = 1;
     return true;
 }
 
@@ -195,6 +203,7 @@ bool closeList() {
         return false;
     // The windows go first: they may still refer to cards until they are destroyed.
     closeAllWindows();
+    discardRecovery();
     modifiedFlag = 0;
     currentFileName = kUntitled;
     listIsTextImport = false;

@@ -16,6 +16,10 @@ enum class SaveKind { List, Cards, Questions, Answers };
 // nothing changes. True when the list was read.
 bool openList(const std::string& path);
 
+// Opens a recovery file as the list at listPath ("UNTITLED" for a list without a file), with
+// its changes unsaved. True when it was read.
+bool restoreList(const std::string& recoveryPath, const std::string& listPath);
+
 // "&Open List...": the open dialog, then openList.
 void openListCommand();
 

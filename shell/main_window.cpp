@@ -9,6 +9,7 @@
 #include "shell/dialog_units.h"
 #include "shell/menu_state.h"
 #include "shell/quit_program.h"
+#include "shell/recovery.h"
 #include "shell/shell_texts.h"
 #include "store/card_store.h"
 #include "store/notices.h"
@@ -276,7 +277,10 @@ void MainWindow::firstShow() {
         showError(shell::text::PictureFailed);
     updateCounters();
     startButton_->setFocus();
-    shell::openCommandLineList(commandLine_);
+    shell::startSafeKeeping();
+    // A list restored from its recovery file is the list to work on; the command line waits.
+    if (!shell::offerRecovery())
+        shell::openCommandLineList(commandLine_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

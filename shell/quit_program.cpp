@@ -3,6 +3,7 @@
 #include "shell/desktop_profile_store.h"
 #include "shell/file_commands.h"
 #include "shell/preferences_io.h"
+#include "shell/recovery.h"
 #include "store/card_store.h"
 #include "store/window_registry.h"
 
@@ -46,6 +47,7 @@ void setProgramExit(std::function<void(int status)> exit) {
 void quitProgram() {
     if (!offerToSave(SaveQuestion::Quit))
         return;
+    discardRecovery();
     savePreferences(profileStore());
     closeAllWindows();
     resetCardStore();

@@ -13,4 +13,8 @@ constexpr int FontNotFound = 176;
 constexpr int PictureFailed = 300;
 constexpr int RegistryWriteFailed = 301;
 constexpr int CommandLineTooLong = 700;
+constexpr int RecoveryCaption = 701;
+constexpr int RecoveryQuestion = 702;
+constexpr int RecoveryRestore = 703;
+constexpr int RecoveryDiscard = 704;
 } // namespace shell::text

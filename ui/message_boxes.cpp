@@ -4,6 +4,7 @@
 #include "ui/dialog_parent.h"
 #include "ui/message_icons.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -120,6 +121,10 @@ MessageAnswer showRealBox(const MessageBoxRequest& request) {
     QMessageBox box(qtIcon(request.icon), request.caption, request.text, qtButtons(request.buttons),
                     dialogParent());
     box.setDefaultButton(qtButton(request.defaultAnswer));
+    if (!request.yesText.isEmpty() && box.button(QMessageBox::Yes))
+        box.button(QMessageBox::Yes)->setText(request.yesText);
+    if (!request.noText.isEmpty() && box.button(QMessageBox::No))
+        box.button(QMessageBox::No)->setText(request.noText);
     box.setEscapeButton(qtButton(escapeAnswer(request.buttons)));
     drawCrispIcon(box, request.icon);
     fitCaption(box);
@@ -163,7 +168,7 @@ MessageAnswer showMessageBox(const MessageBoxRequest& request) {
 
 MessageAnswer askQuestion(const QString& caption, const QString& text, MessageButtons buttons,
                           MessageIcon icon, MessageAnswer defaultAnswer) {
-    return showMessageBox({caption, text, icon, buttons, defaultAnswer});
+    return showMessageBox({caption, text, icon, buttons, defaultAnswer, {}, {}});
 }
 
 void installMessageBoxes() {

@@ -17,6 +17,9 @@ struct MessageBoxRequest {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
+    // Own words for the Yes and No buttons, where a question needs them ("Restore", "Discard").
+    QString yesText;
+    QString noText;
 };
 
 // Shows a modal message box over the window that raised it (see dialogParent) and returns the

@@ -1095,5 +1095,58 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
         <translation>Ohne doppelseitigen Druck kommen zuerst die Antwortseiten und danach die Fragenseiten in derselben Datei:
 %1</translation>
     </message>
+    <message>
+        <source>This file is not a vocabulary list. Nothing has been read.</source>
+        <comment>601</comment>
+        <translation>Diese Datei ist keine Vokabelliste. Es wurde nichts eingelesen.</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <comment>602</comment>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <comment>603</comment>
+        <translation>Schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>No permission</source>
+        <comment>604</comment>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Folder missing</source>
+        <comment>605</comment>
+        <translation>Ordner fehlt</translation>
+    </message>
+    <message>
+        <source>Not a file</source>
+        <comment>606</comment>
+        <translation>Keine Datei</translation>
+    </message>
+    <message>
+        <source>Unsaved changes found</source>
+        <comment>701</comment>
+        <translation>Ungesicherte Änderungen gefunden</translation>
+    </message>
+    <message>
+        <source>Zelkora did not end properly. The changes to the list %1 were kept at %2 but never saved.
+
+Restore them, or discard them for good? (Cancel asks again at the next start.)</source>
+        <comment>702</comment>
+        <translation>Zelkora wurde nicht richtig beendet. Die Änderungen an der Liste %1 wurden am %2 aufbewahrt, aber nie gespeichert.
+Möchtest du sie wiederherstellen oder endgültig verwerfen? (Abbrechen fragt beim nächsten Start erneut.)</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <comment>703</comment>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <comment>704</comment>
+        <translation>&amp;Verwerfen</translation>
+    </message>
 </context>
 </TS>

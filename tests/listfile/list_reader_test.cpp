@@ -21,8 +21,7 @@ std::string fontLines(const std::vector<std::string>& lines) {
 TEST_F(ListReaderTest, readsTheExampleFile) {
     nextCardId = 10;
     FileInfo info;
-    readListFile(mainList, testData("example.zlk").string(), info, recordFonts());
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(readListFile(mainList, testData("example.zlk").string(), info, recordFonts()).ok());
     EXPECT_EQ(info.formatName, "zelk v 2.0");
     EXPECT_EQ(info.mainCount, 2);
     EXPECT_EQ(info.knownCount, 1);
@@ -43,7 +42,7 @@ TEST_F(ListReaderTest, readsTheExampleFile) {
 TEST_F(ListReaderTest, version102HasNoFontsAndLeavesThemAlone) {
     FileInfo info =
         readBytes(kHead102 + "house\tHaus\tL1\t-\t2\t0\r\n\r\ncat\tKatze\tL2\t-\t5\t2\r\n");
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(lastResult.ok());
     EXPECT_EQ(info.formatName, "zelk v 1.0.2");
     EXPECT_EQ(cardsOf(mainList), (std::vector<CardText>{{"house", "Haus", "L1", "-", 2, 0}}));
     EXPECT_EQ(cardsOf(knownList), (std::vector<CardText>{{"cat", "Katze", "L2", "-", 5, 2}}));
@@ -55,21 +54,37 @@ TEST_F(ListReaderTest, oldFormatIsRefusedInGerman) {
     FileInfo info;
     info.formatName = "before";
     info = readBytes("~house\tHaus\r\n");
-    EXPECT_EQ(info.status, 1);
-    EXPECT_EQ(notices.texts(), std::vector<std::string>{strings::text(123)});
-    EXPECT_EQ(notices.entries[0].kind, NoticeKind::Error);
+    EXPECT_EQ(lastResult.error, FileError::OldFormat);
+    EXPECT_EQ(lastResult.textNumber, 123);
     EXPECT_TRUE(std::string(strings::text(123)).starts_with("Du benutzt ein altes"));
     EXPECT_EQ(countCards(mainList), 0);
     EXPECT_EQ(modifiedFlag, 1);
 }
 
+TEST_F(ListReaderTest, fileWithANulByteIsNotAListAndChangesNothing) {
+    using namespace std::string_literals;
+    for (const std::string& bytes :
+         {"\0"s, "house\tHaus\r\n\0\r\n"s, "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s}) {
+        modifiedFlag = 1;
+        readBytes(bytes);
+        EXPECT_EQ(lastResult.error, FileError::NotAList);
+        EXPECT_EQ(lastResult.textNumber, 601);
+        EXPECT_EQ(countCards(mainList), 0);
+        EXPECT_EQ(nextCardId, 0);
+        EXPECT_EQ(modifiedFlag, 1);
+    }
+    readBytes("\x80#File fuer Zelkprogramm\0\r\n"); // a list's head is not judged as text
+    EXPECT_TRUE(lastResult.ok());
+}
+
 TEST_F(ListReaderTest, fileThatCannotBeOpenedFailsQuietly) {
     FileInfo info;
-    readListFile(mainList, path("absent.zlk"), info, recordFonts());
-    EXPECT_EQ(info.status, 1);
-    readListFile(mainList, path(""), info, recordFonts()); // a folder
-    EXPECT_EQ(info.status, 1);
-    EXPECT_TRUE(notices.entries.empty());
+    for (const std::string& unreadable : {path("absent.zlk"), path("")}) { // "" is a folder
+        FileResult result = readListFile(mainList, unreadable, info, recordFonts());
+        EXPECT_EQ(result.error, FileError::CannotRead);
+        EXPECT_EQ(result.textNumber, 111);
+        EXPECT_EQ(result.path, unreadable);
+    }
     EXPECT_EQ(countCards(mainList), 0);
 }
 
@@ -126,7 +141,7 @@ TEST_F(ListReaderTest, cutShortFilesKeepWhatWasRead) {
         resetCardStore();
         restoredFonts.clear();
         FileInfo info = readBytes(whole.substr(0, length));
-        EXPECT_EQ(info.status, 0);
+        EXPECT_TRUE(lastResult.ok());
         int cards = countCards(mainList) + countCards(knownList);
         EXPECT_LE(cards, 3);
         EXPECT_EQ(nextCardId, cards);
@@ -183,11 +198,9 @@ TEST_F(ListReaderTest, saveThenOpenGivesTheSameCards) {
     auto savedKnown = cardsOf(knownList);
 
     FileInfo info;
-    writeListFile(mainList, path("round.zlk"), info, q, exampleFont(400));
-    ASSERT_EQ(info.status, 0);
+    ASSERT_TRUE(writeListFile(mainList, path("round.zlk"), info, q, exampleFont(400)).ok());
     resetCardStore();
-    readListFile(mainList, path("round.zlk"), info, recordFonts());
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(readListFile(mainList, path("round.zlk"), info, recordFonts()).ok());
     EXPECT_EQ(cardsOf(mainList), savedMain);
     EXPECT_EQ(cardsOf(knownList), savedKnown);
     EXPECT_EQ(restoredFonts, (std::vector<FontDescription>{q, exampleFont(400)}));

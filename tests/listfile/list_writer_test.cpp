@@ -3,6 +3,8 @@
 #include "listfile_fixture.h"
 #include "resources/string_table.h"
 
+#include <QBuffer>
+
 namespace {
 
 using ListWriterTest = ListFileTest;
@@ -18,15 +20,16 @@ void addExampleCards() {
 TEST_F(ListWriterTest, writesTheExampleFileByteForByte) {
     addExampleCards();
     FileInfo info;
-    writeListFile(mainList, path("out.zlk"), info, exampleFont(700), exampleFont(400));
+    FileResult result =
+        writeListFile(mainList, path("out.zlk"), info, exampleFont(700), exampleFont(400));
     EXPECT_EQ(fileBytes(path("out.zlk")), fileBytes(testData("example.zlk")));
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(result.warningText, 0);
     EXPECT_EQ(info.formatName, "Version 2.0");
     EXPECT_EQ(info.mainCount, 2);
     EXPECT_EQ(info.knownCount, 1);
     EXPECT_EQ(info.fileName, path("out.zlk"));
     EXPECT_EQ(modifiedFlag, 0);
-    EXPECT_TRUE(notices.entries.empty());
 }
 
 TEST_F(ListWriterTest, exampleFileReadAndWrittenAgainIsTheSameBytes) {
@@ -37,8 +40,9 @@ TEST_F(ListWriterTest, exampleFileReadAndWrittenAgainIsTheSameBytes) {
         FileInfo info;
         readListFile(mainList, testData(name).string(), info, recordFonts());
         ASSERT_EQ(restoredFonts.size(), 2u);
-        writeListFile(mainList, path("again.zlk"), info, restoredFonts[0], restoredFonts[1]);
-        EXPECT_EQ(info.status, 0);
+        EXPECT_TRUE(
+            writeListFile(mainList, path("again.zlk"), info, restoredFonts[0], restoredFonts[1])
+                .ok());
         EXPECT_EQ(fileBytes(path("again.zlk")), fileBytes(testData(name)));
     }
 }
@@ -52,18 +56,18 @@ TEST_F(ListWriterTest, listWithoutKnownCardsEndsWithTheEmptyLine) {
 TEST_F(ListWriterTest, refusesOnlyWhenBothListsAreEmpty) {
     FileInfo info;
     modifiedFlag = 1;
-    writeListFile(mainList, path("none.zlk"), info, exampleFont(700), exampleFont(400));
-    EXPECT_EQ(info.status, 1);
-    EXPECT_TRUE(info.userTold);
-    EXPECT_EQ(notices.texts(), std::vector<std::string>{strings::text(102)});
+    FileResult result =
+        writeListFile(mainList, path("none.zlk"), info, exampleFont(700), exampleFont(400));
+    EXPECT_EQ(result.error, FileError::NoCards);
+    EXPECT_EQ(result.textNumber, 102);
     EXPECT_FALSE(fs::exists(path("none.zlk")));
     EXPECT_FALSE(fs::exists("font_debug_file"));
     EXPECT_EQ(modifiedFlag, 1);
 
     // A list whose cards have all become known is saved, not lost.
     addCard(knownList, "cat", "Katze", "L2", "-");
-    writeListFile(mainList, path("known.zlk"), info, exampleFont(700), exampleFont(400));
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(
+        writeListFile(mainList, path("known.zlk"), info, exampleFont(700), exampleFont(400)).ok());
     EXPECT_EQ(info.mainCount, 0);
     EXPECT_EQ(info.knownCount, 1);
     EXPECT_TRUE(
@@ -98,28 +102,56 @@ TEST_F(ListWriterTest, fontBlockHoldsEveryFieldOfItsOwnFont) {
     EXPECT_NE(bytes.find("karte_id\r\n" + expectedFonts), std::string::npos);
 }
 
+// A device that takes the first bytes and then fails, as a file on a full disk does.
+class FailingDevice : public QBuffer {
+public:
+    explicit FailingDevice(qint64 limit) : limit_(limit) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        qint64 room = std::max<qint64>(limit_ - size(), 0);
+        if (room == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return QBuffer::writeData(data, std::min(length, room));
+    }
+
+private:
+    qint64 limit_;
+};
+
+TEST_F(ListWriterTest, aDeviceThatFailsMidwayIsAFailedWrite) {
+    addExampleCards();
+    std::string bytes = listFileBytes(mainList, knownList, exampleFont(700), exampleFont(400));
+    for (qint64 limit : {qint64{0}, qint64{100}, static_cast<qint64>(bytes.size()) - 1}) {
+        FailingDevice device(limit);
+        FileResult result = writeAll(device, bytes);
+        EXPECT_EQ(result.error, FileError::CannotWrite) << limit;
+        EXPECT_EQ(result.textNumber, 131);
+    }
+    FailingDevice roomy(static_cast<qint64>(bytes.size()));
+    EXPECT_TRUE(writeAll(roomy, bytes).ok());
+    EXPECT_EQ(roomy.data().toStdString(), bytes);
+}
+
 TEST_F(ListWriterTest, failedWritesKeepTheOldFile) {
     addExampleCards();
     FileInfo info;
-    putFile(path("old.zlk"), "old contents");
     modifiedFlag = 1;
-
-    setWriteLimitForTests(100); // the disk fills up in the middle of the cards
-    writeListFile(mainList, path("old.zlk"), info, exampleFont(700), exampleFont(400));
-    setWriteLimitForTests(-1);
-    EXPECT_EQ(info.status, 1);
-    EXPECT_EQ(fileBytes(path("old.zlk")), "old contents");
-    EXPECT_EQ(modifiedFlag, 1);
-    EXPECT_EQ(std::distance(fs::directory_iterator(path("")), {}), 2); // old.zlk and the log
-
     putFile(path("plain"), "");
-    writeListFile(mainList, path("plain/list.zlk"), info, exampleFont(700), exampleFont(400));
-    EXPECT_EQ(info.status, 1);
-    writeListFile(mainList, path("missing/list.zlk"), info, exampleFont(700), exampleFont(400));
-    EXPECT_EQ(info.status, 1);
-    writeListFile(mainList, "", info, exampleFont(700), exampleFont(400));
-    EXPECT_EQ(info.status, 1);
+    fs::create_directories(path("folder.zlk"));
+    for (const std::string& target :
+         {path("plain/list.zlk"), path("missing/list.zlk"), path("folder.zlk"), std::string()}) {
+        FileResult result =
+            writeListFile(mainList, target, info, exampleFont(700), exampleFont(400));
+        EXPECT_EQ(result.error, FileError::CannotWrite) << target;
+        EXPECT_EQ(result.textNumber, 131);
+        EXPECT_EQ(result.path, target);
+    }
     EXPECT_EQ(modifiedFlag, 1);
+    EXPECT_TRUE(fs::is_directory(path("folder.zlk")));
+    EXPECT_TRUE(fs::is_empty(path("folder.zlk")));
 }
 
 TEST_F(ListWriterTest, unwritableFolderKeepsTheOldFile) {
@@ -130,9 +162,10 @@ TEST_F(ListWriterTest, unwritableFolderKeepsTheOldFile) {
     putFile(path("locked/list.zlk"), "old contents");
     fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
     FileInfo info;
-    writeListFile(mainList, path("locked/list.zlk"), info, exampleFont(700), exampleFont(400));
+    FileResult result =
+        writeListFile(mainList, path("locked/list.zlk"), info, exampleFont(700), exampleFont(400));
     fs::permissions(path("locked"), fs::perms::owner_all);
-    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(result.error, FileError::CannotWrite);
     EXPECT_EQ(fileBytes(path("locked/list.zlk")), "old contents");
     EXPECT_FALSE(fs::exists("font_debug_file"));
 }

@@ -80,6 +80,7 @@ protected:
         fs::current_path(dir_);
     }
     void TearDown() override {
+        EXPECT_TRUE(notices.entries.empty()) << "the file layer showed a message itself";
         fs::current_path(previousDir_);
         fs::remove_all(dir_);
         setFontLogTimeForTests(nullptr);
@@ -88,10 +89,10 @@ protected:
 
     std::string path(const char* name) const { return (dir_ / name).string(); }
 
-    // Reads the bytes as a list file and records the fonts handed over.
+    // Reads the bytes as a list file and records the fonts handed over and the result.
     FileInfo readBytes(const std::string& bytes) {
         FileInfo info;
-        readListBytes(mainList, bytes, info, recordFonts());
+        lastResult = readListBytes(mainList, bytes, info, recordFonts());
         return info;
     }
     FontRestore recordFonts() {
@@ -102,7 +103,8 @@ protected:
     }
 
     std::vector<FontDescription> restoredFonts;
-    NoticeRecorder notices;
+    FileResult lastResult;
+    NoticeRecorder notices; // the file layer shows nothing: a box fails the test
 
 private:
     fs::path previousDir_;

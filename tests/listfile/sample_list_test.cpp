@@ -69,15 +69,15 @@ TEST_F(SampleListTest, regenerateWhenAsked) {
         appendCard(c.level >= 5 ? knownList : mainList, card);
     }
     FileInfo info;
-    writeListFile(mainList, samplePath().string(), info, sampleFont(700), sampleFont(400));
-    ASSERT_EQ(info.status, 0);
+    ASSERT_TRUE(
+        writeListFile(mainList, samplePath().string(), info, sampleFont(700), sampleFont(400))
+            .ok());
     fs::remove("font_debug_file");
 }
 
 TEST_F(SampleListTest, sampleOpensWithItsCardsAndFonts) {
     FileInfo info;
-    readListFile(mainList, samplePath().string(), info, recordFonts());
-    ASSERT_EQ(info.status, 0);
+    ASSERT_TRUE(readListFile(mainList, samplePath().string(), info, recordFonts()).ok());
     EXPECT_EQ(info.formatName, "zelk v 2.0");
     std::vector<CardText> expectedMain, expectedKnown;
     int32_t id = 0;

@@ -17,16 +17,13 @@ TEST_F(TextExportTest, exportsMainThenKnownCards) {
     addTwoAndOneKnown();
     modifiedFlag = 1;
     FileInfo info;
-    exportCards(mainList, path("cards.txt"), info);
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(exportCards(mainList, path("cards.txt"), info).ok());
     EXPECT_EQ(info.fileName, path("cards.txt"));
     EXPECT_EQ(fileBytes(path("cards.txt")), "house\tHaus, Heim\r\ntree\tBaum\r\ncat\tKatze\r\n");
-    exportQuestions(mainList, path("questions.txt"), info);
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(exportQuestions(mainList, path("questions.txt"), info).ok());
     EXPECT_EQ(info.fileName, path("cards.txt")); // the questions' export names no file
     EXPECT_EQ(fileBytes(path("questions.txt")), "house\r\ntree\r\ncat\r\n");
-    exportAnswers(mainList, path("answers.txt"), info);
-    EXPECT_EQ(info.status, 0);
+    EXPECT_TRUE(exportAnswers(mainList, path("answers.txt"), info).ok());
     EXPECT_EQ(info.fileName, path("answers.txt"));
     EXPECT_EQ(fileBytes(path("answers.txt")), "Haus, Heim\r\nBaum\r\nKatze\r\n");
     EXPECT_EQ(modifiedFlag, 1);
@@ -42,28 +39,24 @@ TEST_F(TextExportTest, emptyMainListIsRefusedAndNoFileIsTouched) {
     addCard(knownList, "cat", "Katze", "L2", "-");
     putFile(path("old.txt"), "old");
     FileInfo info;
-    exportCards(mainList, path("old.txt"), info);
-    EXPECT_EQ(info.status, 1);
-    exportQuestions(mainList, path("new.txt"), info);
-    EXPECT_EQ(info.status, 1);
-    exportAnswers(mainList, path("new.txt"), info);
-    EXPECT_EQ(info.status, 1);
-    EXPECT_EQ(notices.texts(), std::vector<std::string>(3, strings::text(102)));
+    for (const FileResult& result : {exportCards(mainList, path("old.txt"), info),
+                                     exportQuestions(mainList, path("new.txt"), info),
+                                     exportAnswers(mainList, path("new.txt"), info)}) {
+        EXPECT_EQ(result.error, FileError::NoCards);
+        EXPECT_EQ(result.textNumber, 102);
+    }
     EXPECT_EQ(fileBytes(path("old.txt")), "old");
     EXPECT_FALSE(fs::exists(path("new.txt")));
 }
 
-TEST_F(TextExportTest, failedExportKeepsTheOldFile) {
+TEST_F(TextExportTest, failedExportIsAFailedResult) {
     addTwoAndOneKnown();
-    putFile(path("old.txt"), "old");
+    fs::create_directory(path("folder.txt"));
     FileInfo info;
-    setWriteLimitForTests(5);
-    exportCards(mainList, path("old.txt"), info);
-    setWriteLimitForTests(-1);
-    EXPECT_EQ(info.status, 1);
-    EXPECT_EQ(fileBytes(path("old.txt")), "old");
-    exportAnswers(mainList, path("no/such/folder.txt"), info);
-    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(exportCards(mainList, path("folder.txt"), info).textNumber, 131);
+    EXPECT_TRUE(fs::is_empty(path("folder.txt")));
+    EXPECT_EQ(exportAnswers(mainList, path("no/such/folder.txt"), info).error,
+              FileError::CannotWrite);
 }
 
 TEST_F(TextExportTest, exportedCardsOpenAsANewList) {

@@ -7,6 +7,9 @@
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/qt_file_dialog_answers.h"
 
+#include <cerrno>
+#include <cstring>
+
 using namespace shell;
 
 namespace {
@@ -82,8 +85,25 @@ TEST_F(OpenListTest, windowsLeftOpenCloseWhenAnotherListIsReadButStayWhenTheRead
 }
 
 TEST_F(OpenListTest, aFileThatCannotBeReadChangesNothing) {
-    ASSERT_FALSE(openList(path("missing.zlk")));
-    EXPECT_EQ(notices.texts(), std::vector<std::string>{tableText(text::OpenFailed)});
+    struct Case {
+        std::string path;
+        std::vector<std::string> messages;
+    };
+    const std::string picture = writeFile("picture.png", std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+    const Case cases[] = {
+        {path("missing.zlk"),
+         {tableText(text::OpenFailed) + '\n' + std::strerror(ENOENT) + ": " + path("missing.zlk")}},
+        {path("gone/list.zlk"),
+         {tableText(text::OpenFailed) + "\nFolder missing: " + path("gone/list.zlk")}},
+        // The old format is explained, then refused as every file that could not be read.
+        {writeFile("old.zlk", "~house\tHaus\r\n"), {tableText(123), tableText(text::OpenFailed)}},
+        {picture, {"This file is not a vocabulary list. Nothing has been read.\n" + picture}}};
+    for (const Case& c : cases) {
+        notices.entries.clear();
+        EXPECT_FALSE(openList(c.path));
+        EXPECT_EQ(notices.texts(), c.messages);
+    }
+    EXPECT_EQ(countCards(mainList), 0);
     EXPECT_EQ(currentFileName, "UNTITLED");
     EXPECT_EQ(listStartTime, 0);
     EXPECT_EQ(host.counterUpdates, 0);

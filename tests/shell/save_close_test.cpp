@@ -1,4 +1,3 @@
-#include "listfile/file_io.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "shell/file_commands.h"
@@ -9,12 +8,19 @@
 #include "tests/support/qt_file_dialog_answers.h"
 #include "tests/support/qt_message_box_answers.h"
 
+#include <QDir>
+
 using namespace shell;
 using ui::MessageAnswer;
 
 namespace {
 
 const std::vector<std::string> saveFailed = {strings::text(text::SaveFailed)};
+
+// The failure message with its second line: why, and the full path.
+std::string saveFailedBecause(const char* reason, const std::string& path) {
+    return strings::text(text::SaveFailed) + std::string("\n") + reason + ": " + path;
+}
 
 // A window on the list that checks, when Close List destroys it, that the cards still exist.
 class ListWindow : public RegisteredWindow {
@@ -41,10 +47,10 @@ protected:
         addCard(mainList, "new", "neu", "-", "-");
         ASSERT_EQ(modifiedFlag, 1);
     }
-    void writesFail() { setWriteLimitForTests(0); }
-    void TearDown() override {
-        setWriteLimitForTests(-1);
-        ShellTest::TearDown();
+    // A folder in the file's place: every write to it fails, as for any user.
+    void blockWrite(const char* name) {
+        QFile::remove(qpath(name));
+        ASSERT_TRUE(QDir().mkdir(qpath(name)));
     }
 };
 
@@ -79,19 +85,28 @@ TEST_F(SaveCloseTest, saveAsFailuresAreReportedAndAFailedWriteStillTakesTheName)
     EXPECT_FALSE(saveAs(SaveKind::List));
     EXPECT_EQ(notices.texts(), saveFailed);
     EXPECT_EQ(currentFileName, path("list.zlk"));
-    writesFail();
+    // The chosen name leads into a folder that is gone: the dialog takes it, the write fails.
+    ASSERT_TRUE(QFile::link(qpath("gone/other.zlk"), qpath("other.zlk")));
     EXPECT_FALSE(saveAs(SaveKind::List));
-    EXPECT_EQ(notices.entries.size(), 2u);
+    ASSERT_EQ(notices.entries.size(), 2u);
+    EXPECT_EQ(notices.entries[1].text, saveFailedBecause("Folder missing", path("other.zlk")));
     EXPECT_EQ(currentFileName, path("other.zlk"));
     EXPECT_EQ(modifiedFlag, 1);
-    EXPECT_FALSE(exists(path("other.zlk")));
+    EXPECT_FALSE(exists(path("gone")));
 }
 
-TEST_F(SaveCloseTest, saveListReportsAFailedWrite) {
+TEST_F(SaveCloseTest, saveListReportsAFailedWriteWithItsReason) {
     openChangedList();
-    writesFail();
+    // No write permission bit: refused for every user, the superuser too, and left as it was.
+    QFile::setPermissions(qpath("list.zlk"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    const std::string before = contents(path("list.zlk"));
     EXPECT_FALSE(saveList());
-    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(contents(path("list.zlk")), before);
+    blockWrite("list.zlk");
+    EXPECT_FALSE(saveList());
+    EXPECT_EQ(notices.texts(),
+              (std::vector<std::string>{saveFailedBecause("Read-only", path("list.zlk")),
+                                        saveFailedBecause("Not a file", path("list.zlk"))}));
     EXPECT_EQ(modifiedFlag, 1);
 }
 
@@ -181,12 +196,13 @@ TEST_F(SaveCloseTest, closeWithYesAlwaysAsksForANameAndKeepsTheListWhenThatSaveF
 
     boxes.queue(MessageAnswer::Yes);
     dialogs.choose(qpath("saved.zlk"));
-    writesFail();
+    writeFile("saved.zlk", "");
+    QFile::setPermissions(qpath("saved.zlk"), QFileDevice::ReadOwner);
     EXPECT_FALSE(closeList()); // failed save: nothing is lost
     EXPECT_EQ(countCards(mainList), 4);
-    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(notices.texts(), std::vector{saveFailedBecause("Read-only", path("saved.zlk"))});
 
-    setWriteLimitForTests(-1);
+    QFile::setPermissions(qpath("saved.zlk"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     boxes.queue(MessageAnswer::Yes);
     dialogs.choose(qpath("saved.zlk"));
     EXPECT_TRUE(closeList());
@@ -219,12 +235,12 @@ TEST_F(SaveCloseTest, quitCancelledOrWithAFailedSaveKeepsTheProgramRunning) {
     boxes.queue(MessageAnswer::Cancel);
     quitProgram();
     boxes.queue(MessageAnswer::Yes);
-    writesFail();
+    blockWrite("list.zlk");
     quitProgram();
     EXPECT_TRUE(exitStatuses.empty());
     EXPECT_TRUE(profile.ints.empty());
     EXPECT_EQ(countCards(mainList), 4);
-    EXPECT_EQ(notices.texts(), saveFailed);
+    EXPECT_EQ(notices.texts(), std::vector{saveFailedBecause("Not a file", path("list.zlk"))});
 
     boxes.queue(MessageAnswer::No);
     quitProgram();

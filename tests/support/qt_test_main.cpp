@@ -13,16 +13,18 @@
 
 namespace {
 
-// Settings and runtime files of the tests go to folders that vanish afterwards.
+// Settings, data and runtime files of the tests go to folders that vanish afterwards.
 void isolateEnvironment(const QTemporaryDir& root) {
     const QByteArray config = (root.path() + QStringLiteral("/config")).toLocal8Bit();
     const QByteArray runtime = (root.path() + QStringLiteral("/runtime")).toLocal8Bit();
+    const QByteArray data = (root.path() + QStringLiteral("/data")).toLocal8Bit();
     QDir().mkpath(QString::fromLocal8Bit(config));
     QDir().mkpath(QString::fromLocal8Bit(runtime));
     QFile::setPermissions(QString::fromLocal8Bit(runtime),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_CONFIG_HOME", config.constData(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+    setenv("XDG_DATA_HOME", data.constData(), 1); // backups and recovery files
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 

@@ -118,7 +118,11 @@ TEST_F(RealDialogs, messageBoxFitsItsCaptionAndDrawsItsIconForTheScreen) {
             ui::messageIconPixmap(ui::MessageIcon::Error, size, box->devicePixelRatio()).toImage();
         box->button(QMessageBox::Ok)->click();
     });
-    ui::showMessageBox({caption, QStringLiteral("x"), ui::MessageIcon::Error});
+    ui::MessageBoxRequest request;
+    request.caption = caption;
+    request.text = QStringLiteral("x");
+    request.icon = ui::MessageIcon::Error;
+    ui::showMessageBox(request);
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(caption) + 100);
     EXPECT_EQ(shown, drawn);
     for (qreal ratio : {1.0, 2.0, 1.5}) {
