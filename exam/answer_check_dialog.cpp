@@ -2,6 +2,7 @@
 
 #include "store/card_store.h"
 #include "store/notices.h"
+#include "store/utf8.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/text_codec.h"
@@ -60,12 +61,12 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
         field->setTextBytes(text);
         return readOnly(field, id, field->text());
     };
-    form->addRow(QStringLiteral("Question"), fontField(1005, questionFontSource, card_.question));
+    form->addRow(QStringLiteral("Question"), fontField(1005, questionFontSource, card_.question()));
     form->addRow(QStringLiteral("Your Answer"), fontField(1006, answerFontSource, typed_));
     form->addRow(QStringLiteral("Answer in the Database"),
-                 fontField(1007, answerFontSource, card_.answer));
+                 fontField(1007, answerFontSource, card_.answer()));
     form->addRow(QStringLiteral("Lesson"),
-                 readOnly(new QLineEdit, 1004, ui::fromCp1252(card_.lesson)));
+                 readOnly(new QLineEdit, 1004, ui::fromStored(card_.lesson())));
     layout->addLayout(form);
 
     auto* row = new QHBoxLayout;
@@ -85,18 +86,18 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
 }
 
 void AnswerCheckDialog::addMyAnswer() {
-    std::string joined = std::string(card_.answer) + ", " + typed_;
-    if (joined.size() >= kJoinedAnswerLimit) {
+    std::string joined = std::string(card_.answer()) + ", " + typed_;
+    if (countCharacters(joined) >= kJoinedAnswerLimit) {
         showError(kTooLongToAddText);
     } else {
-        assignText(card_.answer, joined);
+        assignText(card_, CardField::answer, joined);
         modifiedFlag = 1;
     }
     acceptIfValid();
 }
 
 void AnswerCheckDialog::replaceAnswer() {
-    assignText(card_.answer, typed_);
+    assignText(card_, CardField::answer, typed_);
     modifiedFlag = 1;
     acceptIfValid();
 }

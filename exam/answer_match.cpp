@@ -104,7 +104,7 @@ AnswerMatch compareAnswer(std::string_view stored, std::string_view typed, Answe
 
 bool matchesAnswer(const Card& card, std::string_view typed) {
     AnswerRule rule{preferences.meaningsInOrder != 0, preferences.allMeanings != 0};
-    AnswerMatch result = compareAnswer(card.answer, typed, rule);
+    AnswerMatch result = compareAnswer(card.answer(), typed, rule);
     if (result == AnswerMatch::TooManyMeanings)
         showError(kTooManyMeaningsText);
     return result == AnswerMatch::Right;

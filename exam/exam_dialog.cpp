@@ -7,6 +7,8 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 #include "store/preferences.h"
+#include "store/utf8.h"
+#include "ui/character_limit.h"
 #include "ui/command_registry.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
@@ -96,7 +98,7 @@ void ExamDialog::buildControls() {
     texts->addRow(QStringLiteral("Question"), questionField_);
     answerField_ = new FontEdit;
     answerField_->setObjectName(QStringLiteral("1006"));
-    answerField_->setMaxLength(kAnswerLength);
+    ui::limitCharacters(answerField_, kAnswerLength);
     texts->addRow(QStringLiteral("Answer"), answerField_);
     layout->addLayout(texts);
 
@@ -166,10 +168,10 @@ void ExamDialog::presentCard() {
     }
     levelField_->setText(QString::number(card->level));
     idField_->setText(QString::number(card->id));
-    questionText_ = card->question;
+    questionText_ = card->question();
     questionField_->setTextBytes(questionText_);
-    lessonField_->setText(ui::fromCp1252(card->lesson));
-    infoField_->setText(preferences.showAdditionalInfo ? ui::fromCp1252(card->additionalInfo)
+    lessonField_->setText(ui::fromStored(card->lesson()));
+    infoField_->setText(preferences.showAdditionalInfo ? ui::fromStored(card->additionalInfo())
                                                        : QString());
     answerField_->clear();
     // After the answer check or the known-card question the window may have lost the keyboard
@@ -180,7 +182,7 @@ void ExamDialog::presentCard() {
 }
 
 bool ExamDialog::evaluateAnswer(Card& card) {
-    answerText_ = answerField_->textBytes().substr(0, kAnswerLength);
+    answerText_ = leadingCharacters(answerField_->textBytes(), kAnswerLength);
     if (matchesAnswer(card, answerText_))
         return true;
     ui::beep(440, 50);

@@ -11,10 +11,6 @@
 
 namespace {
 
-std::string_view cardText(const char* field, int limit) {
-    return std::string_view(field, strnlen(field, static_cast<std::size_t>(limit)));
-}
-
 int countColumnLines(ui::PrintDevice& device, std::string_view text, int columnWidth,
                      FontDescription& font) {
     selectPrintFont(device, font);
@@ -25,10 +21,9 @@ int countColumnLines(ui::PrintDevice& device, std::string_view text, int columnW
 int rowLines(ui::PrintDevice& device, const Card& card, FontDescription& questionFont,
              FontDescription& answerFont, FontDescription& lessonFont) {
     using namespace listpage;
-    int q = countColumnLines(device, cardText(card.question, kQuestionLimit), kQuestionWidth,
-                             questionFont);
-    int a = countColumnLines(device, cardText(card.answer, kAnswerLimit), kAnswerWidth, answerFont);
-    int l = countColumnLines(device, cardText(card.lesson, kLessonLimit), kLessonWidth, lessonFont);
+    int q = countColumnLines(device, card.question(), kQuestionWidth, questionFont);
+    int a = countColumnLines(device, card.answer(), kAnswerWidth, answerFont);
+    int l = countColumnLines(device, card.lesson(), kLessonWidth, lessonFont);
     return std::max({q, a, l});
 }
 
@@ -80,12 +75,12 @@ int printListPage(ui::PrintDevice& device, std::span<Card* const> cards,
         int lines = rowLines(device, card, questionFont, answerFont, lessonFont);
         if (i > 0 && top + kLineHeight * lines >= height)
             return result;
-        drawWrappedText(kQuestionLeft, top, kLineHeight, kQuestionWidth,
-                        cardText(card.question, kQuestionLimit), device, questionFont);
-        drawWrappedText(kAnswerLeft, top, kLineHeight, kAnswerWidth,
-                        cardText(card.answer, kAnswerLimit), device, answerFont);
-        drawWrappedText(kLessonLeft, top, kLineHeight, kLessonWidth,
-                        cardText(card.lesson, kLessonLimit), device, lessonFont);
+        drawWrappedText(kQuestionLeft, top, kLineHeight, kQuestionWidth, card.question(), device,
+                        questionFont);
+        drawWrappedText(kAnswerLeft, top, kLineHeight, kAnswerWidth, card.answer(), device,
+                        answerFont);
+        drawWrappedText(kLessonLeft, top, kLineHeight, kLessonWidth, card.lesson(), device,
+                        lessonFont);
         linesUsed += lines;
         ++result;
     }

@@ -86,7 +86,7 @@ TEST(CompareAnswer, tenMeaningsAreAllowedAnEleventhIsAnInternalError) {
 TEST(MatchesAnswer, readsTheRuleFromThePreferencesAndReportsTooManyMeanings) {
     NoticeRecorder notices;
     Card card{};
-    assignText(card.answer, "house, home");
+    assignText(card, CardField::answer, "house, home");
     resetPreferences();
     EXPECT_FALSE(matchesAnswer(card, "house")); // every meaning by default
     preferences.allMeanings = 0;
@@ -97,7 +97,7 @@ TEST(MatchesAnswer, readsTheRuleFromThePreferencesAndReportsTooManyMeanings) {
     EXPECT_TRUE(notices.entries.empty());
 
     preferences.meaningsInOrder = 0;
-    assignText(card.answer, "a,b,c,d,e,f,g,h,i,j,k");
+    assignText(card, CardField::answer, "a,b,c,d,e,f,g,h,i,j,k");
     EXPECT_FALSE(matchesAnswer(card, "a"));
     ASSERT_EQ(notices.entries.size(), 1u);
     EXPECT_EQ(notices.entries[0].kind, NoticeKind::Error);

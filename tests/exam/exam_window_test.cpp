@@ -187,7 +187,7 @@ protected:
     void SetUp() override {
         ExamWindowTest::SetUp();
         card = addCards(mainList, 1)[0];
-        assignText(card->answer, "house, home");
+        assignText(*card, CardField::answer, "house, home");
     }
     int run(const std::string& typed, std::function<int(QDialog&)> step) {
         AnswerCheckDialog dialog(nullptr, *card, typed, questionFont, answerFont);
@@ -207,7 +207,7 @@ TEST_F(AnswerCheck, showsBothAnswersAndEnterMeansNo) {
         return d.isVisible() ? -1 : ui::mappedResult(d.result());
     });
     EXPECT_EQ(result, ui::kResultCancel);
-    EXPECT_STREQ(card->answer, "house, home");
+    EXPECT_EQ(card->answer(), "house, home");
 }
 
 TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
@@ -228,20 +228,20 @@ TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
 
 TEST_F(AnswerCheck, addAndReplaceTheAnswer) {
     EXPECT_EQ(run("dwelling", [](QDialog& d) { return ui::pressButton(d, 2000); }), ui::kResultOk);
-    EXPECT_STREQ(card->answer, "house, home, dwelling");
+    EXPECT_EQ(card->answer(), "house, home, dwelling");
 
     // 21 + 2 + 37 = 60 characters: too long, unchanged, still right.
     EXPECT_EQ(run(std::string(37, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
               ui::kResultOk);
-    EXPECT_STREQ(card->answer, "house, home, dwelling");
+    EXPECT_EQ(card->answer(), "house, home, dwelling");
     EXPECT_EQ(notices.texts(), (std::vector<std::string>{
                                    "Sorry, your answer cannot be added because it is too long."}));
     EXPECT_EQ(run(std::string(36, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
               ui::kResultOk);
-    EXPECT_EQ(std::string(card->answer), "house, home, dwelling, " + std::string(36, 'x'));
+    EXPECT_EQ(std::string(card->answer()), "house, home, dwelling, " + std::string(36, 'x'));
 
     EXPECT_EQ(run("abode", [](QDialog& d) { return ui::pressButton(d, 2001); }), ui::kResultOk);
-    EXPECT_STREQ(card->answer, "abode");
+    EXPECT_EQ(card->answer(), "abode");
 }
 
 TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
@@ -254,7 +254,7 @@ TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
         return ui::pressButton(d, 3);
     });
     EXPECT_EQ(result, ui::kResultOk);
-    EXPECT_STREQ(card->answer, "x"); // the replaced answer stays
+    EXPECT_EQ(card->answer(), "x"); // the replaced answer stays
     EXPECT_EQ(notices.texts(),
               (std::vector<std::string>{"Please enter an integer between 0 and 128."}));
 }
