@@ -11,6 +11,13 @@ std::string toStored(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+std::string composedText(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return toStored(fromStored(text).normalized(QString::NormalizationForm_C));
+    return std::string(text);
+}
+
 qsizetype characterCount(const QString& text) {
     qsizetype count = text.size();
     for (QChar c : text)

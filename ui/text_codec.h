@@ -11,6 +11,10 @@ namespace ui {
 QString fromStored(std::string_view text);
 std::string toStored(const QString& text);
 
+// The text in Unicode normalisation form C (composed: e + combining acute becomes é). Texts of
+// ASCII alone come back unchanged at once.
+std::string composedText(std::string_view text);
+
 // The number of characters (code points) of the text: a surrogate pair counts once.
 qsizetype characterCount(const QString& text);
 
