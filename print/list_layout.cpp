@@ -5,6 +5,7 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 #include "ui/fonts.h"
+#include "ui/text_shape.h"
 
 #include <algorithm>
 #include <string>
@@ -54,7 +55,9 @@ int drawWrappedText(int x, int top, int lineHeight, int columnWidth, std::string
     std::vector<std::string_view> lines = wrapColumnText(device, text, columnWidth);
     int y = top;
     for (std::string_view line : lines) {
-        device.drawText(x, y, line);
+        // A right-to-left text (Arabic, Hebrew) starts at the column's right edge.
+        int left = ui::isRightToLeft(line) ? x + columnWidth - device.textWidth(line) : x;
+        device.drawText(std::max(left, x), y, line);
         y += lineHeight;
     }
     return static_cast<int>(lines.size()) - 1;

@@ -65,8 +65,11 @@ int QtPrintDevice::textHeight() {
 }
 
 void QtPrintDevice::drawText(int x, int y, std::string_view text) {
-    // Qt places text on its baseline; the layouts give the top of the line.
-    painter_.drawText(QPoint(x, y + metrics().ascent()), fromStored(text));
+    // Qt places text on its baseline; the layouts give the top of the line. The text's own
+    // direction decides the order of mixed runs (an Arabic line with a number in it).
+    const QString string = fromStored(text);
+    painter_.setLayoutDirection(string.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    painter_.drawText(QPoint(x, y + metrics().ascent()), string);
 }
 
 void QtPrintDevice::drawLine(int x1, int y1, int x2, int y2) {
