@@ -27,7 +27,10 @@ Card* newCard(CardList& list) {
 // it is empty (a card entered without a lesson has an empty lesson and keeps it through a save);
 // a field that a line cut short does not reach leaves the "-" of a new card, and reads as 0 for
 // the level and the id.
-void readCardLine(Card& card, ByteReader& in, TextEncoding encoding) {
+// Decoded texts are built here; kept from card to card, its strings allocate only a few times.
+using Scratch = std::string[4];
+
+void readCardLine(Card& card, ByteReader& in, TextEncoding encoding, Scratch& scratch) {
     constexpr int kFields = 6;
     std::string_view fields[kFields] = {"", "", "", "", "", ""};
     int reached = 0;
@@ -36,7 +39,6 @@ void readCardLine(Card& card, ByteReader& in, TextEncoding encoding) {
         if (!tabFollows)
             break;
     }
-    std::string scratch[4];
     assignTexts(card, decodeField(fields[0], encoding, scratch[0]),
                 decodeField(fields[1], encoding, scratch[1]),
                 reached > 2 ? decodeField(fields[2], encoding, scratch[2]) : card.lesson(),
@@ -80,8 +82,9 @@ TextEncoding readHead(ByteReader& in) {
 
 int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding) {
     int count = 0;
+    Scratch scratch;
     while (!in.atEnd() && !in.consumeLineEnd()) {
-        readCardLine(*newCard(list), in, encoding);
+        readCardLine(*newCard(list), in, encoding, scratch);
         ++count;
     }
     return count;

@@ -4,6 +4,7 @@
 #include "store/notices.h"
 #include "store/utf8.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 
@@ -29,6 +30,10 @@ std::size_t bufferSize(const char* bytes) {
 std::string_view boundedText(std::string_view text, int limit, std::string& scratch) {
     if (text.empty())
         return {};
+    // Most texts are plain ASCII without a NUL: one byte, one character.
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return c != 0 && static_cast<unsigned char>(c) < 0x80; }))
+        return text.substr(0, std::min(text.size(), static_cast<std::size_t>(limit)));
     if (const void* nul = std::memchr(text.data(), 0, text.size()))
         text =
             text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
