@@ -39,8 +39,9 @@ void prepare(int n, int lessons = 0) {
     bench::generateCards(mainList, n);
     if (lessons > 0) {
         int i = 0;
-        mainList.forEach(
-            [&](Card* card) { assignText(card->lesson, "L" + std::to_string(i++ % lessons)); });
+        mainList.forEach([&](Card* card) {
+            assignText(*card, CardField::lesson, "L" + std::to_string(i++ % lessons));
+        });
     }
 }
 

@@ -31,7 +31,7 @@ void systematicStep(benchmark::State& state) {
     long answers = 0;
     for (auto _ : state) {
         session.nextCard([&](Card& card) {
-            std::string typed = card.answer;
+            std::string typed(card.answer());
             if (++answers % 3 == 0)
                 typed += 'x';
             return matchesAnswer(card, typed);

@@ -1,4 +1,6 @@
-// Reading, writing and importing generated lists of 1,000 to 100,000 cards.
+// Reading, writing and importing generated lists of 1,000 to 100,000 cards: German and English
+// words, a list written in Windows-1252 (second argument 0), or words of six scripts, a list
+// written in UTF-8 (second argument 1).
 #include "bench/generate.h"
 #include "listfile/list_reader.h"
 #include "listfile/list_writer.h"
@@ -24,10 +26,14 @@ FontDescription sansSerif(int32_t weight) {
 }
 
 // A list of n cards, a tenth of them known.
-void makeList(int n) {
+void makeList(int n, bool mixedScripts) {
     resetCardStore();
-    bench::generateCards(mainList, n - n / 10);
-    bench::generateCards(knownList, n / 10, 777);
+    bench::generateCards(mainList, n - n / 10, 12345, mixedScripts);
+    bench::generateCards(knownList, n / 10, 777, mixedScripts);
+}
+
+void makeList(const benchmark::State& state) {
+    makeList(static_cast<int>(state.range(0)), state.range(1) != 0);
 }
 
 // The saves append to the font debug log in the current directory: keep it out of the way.
@@ -45,7 +51,7 @@ struct ScratchFolder {
 };
 
 void BM_ListFileBytes(benchmark::State& state) {
-    makeList(static_cast<int>(state.range(0)));
+    makeList(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(
             listFileBytes(mainList, knownList, sansSerif(700), sansSerif(400)));
@@ -55,7 +61,7 @@ void BM_ListFileBytes(benchmark::State& state) {
 
 void BM_WriteListFile(benchmark::State& state) {
     ScratchFolder scratch;
-    makeList(static_cast<int>(state.range(0)));
+    makeList(state);
     std::string path = (scratch.dir / "list.zlk").string();
     FileInfo info;
     FileResult result;
@@ -68,7 +74,7 @@ void BM_WriteListFile(benchmark::State& state) {
 }
 
 void BM_ReadListBytes(benchmark::State& state) {
-    makeList(static_cast<int>(state.range(0)));
+    makeList(state);
     std::string bytes = listFileBytes(mainList, knownList, sansSerif(700), sansSerif(400));
     for (auto _ : state) {
         state.PauseTiming();
@@ -84,7 +90,7 @@ void BM_ReadListBytes(benchmark::State& state) {
 
 void BM_ReadListFile(benchmark::State& state) {
     ScratchFolder scratch;
-    makeList(static_cast<int>(state.range(0)));
+    makeList(state);
     std::string path = (scratch.dir / "list.zlk").string();
     FileInfo info;
     writeListFile(mainList, path, info, sansSerif(700), sansSerif(400));
@@ -116,17 +122,9 @@ void BM_ImportText(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_ListFileBytes)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteListFile)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadListBytes)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadListFile)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+#define LIST_SIZES ArgsProduct({{1000, 10000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ListFileBytes)->LIST_SIZES;
+BENCHMARK(BM_WriteListFile)->LIST_SIZES;
+BENCHMARK(BM_ReadListBytes)->LIST_SIZES;
+BENCHMARK(BM_ReadListFile)->LIST_SIZES;
 BENCHMARK(BM_ImportText)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);

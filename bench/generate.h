@@ -1,8 +1,9 @@
 #pragma once
 
 // Realistic generated cards for the benchmarks: German-looking questions with umlauts and sharp s
-// as Windows-1252 bytes, English answers with one to three meanings, lessons, plural notes,
-// levels 0-9 and ids counted from nextCardId. The same seed gives the same cards.
+// (all within Windows-1252, so such a list is written in it), English answers with one to three
+// meanings, lessons, plural notes, levels 0-9 and ids counted from nextCardId. The same seed gives
+// the same cards.
 
 #include "store/card_list.h"
 
@@ -13,45 +14,23 @@ namespace bench {
 
 class CardGenerator {
 public:
-    explicit CardGenerator(uint32_t seed = 12345) : state_(seed) {}
+    explicit CardGenerator(uint32_t seed = 12345, bool mixedScripts = false)
+        : state_(seed), mixedScripts_(mixedScripts) {}
 
     uint32_t next(uint32_t bound) {
         state_ = state_ * 1664525u + 1013904223u;
         return (state_ >> 8) % bound;
     }
 
-    // A word of two to four syllables, capitalised like a German noun half of the time.
+    // A word of two to four syllables, capitalised like a German noun half of the time; with
+    // mixed scripts, a word of one of six scripts instead.
     std::string germanWord() {
-        static const char* const syllables[] = {"haus",
-                                                "b\xE4",
-                                                "um",
-                                                "stra",
-                                                "\xDF"
-                                                "e",
-                                                "k\xF6",
-                                                "nig",
-                                                "sch\xF6",
-                                                "gr\xFC",
-                                                "ten",
-                                                "fl",
-                                                "ie",
-                                                "ger",
-                                                "wel",
-                                                "t\xFC",
-                                                "re",
-                                                "m\xE4",
-                                                "dchen",
-                                                "ber",
-                                                "lin",
-                                                "sp",
-                                                "\xE4t",
-                                                "ei",
-                                                "n\xE4",
-                                                "chst",
-                                                "bl",
-                                                "au",
-                                                "fen",
-                                                "st"};
+        if (mixedScripts_)
+            return scriptWord();
+        static const char* const syllables[] = {
+            "haus", "bä", "um",  "stra", "ße",   "kö", "nig", "schö",  "grü", "ten",
+            "fl",   "ie", "ger", "wel",  "tü",   "re", "mä",  "dchen", "ber", "lin",
+            "sp",   "ät", "ei",  "nä",   "chst", "bl", "au",  "fen",   "st"};
         std::string word;
         int count = 2 + static_cast<int>(next(3));
         for (int i = 0; i < count; ++i)
@@ -61,10 +40,26 @@ public:
         return word;
     }
 
+    // Latin with accents, Cyrillic, Greek, Chinese, Japanese and Arabic, in turn at random.
+    std::string scriptWord() {
+        static const char* const syllables[][6] = {
+            {"crè", "me", "brû", "lée", "ça", "fé"},      {"сло", "во", "дом", "кни", "га", "ро"},
+            {"λό", "γος", "θά", "λασ", "σα", "ίο"},       {"语", "言", "学", "习", "书", "字"},
+            {"言", "葉", "ひら", "がな", "カタ", "カナ"}, {"كل", "مة", "بي", "ت", "كت", "اب"}};
+        const auto& script = syllables[next(6)];
+        std::string word;
+        int count = 2 + static_cast<int>(next(3));
+        for (int i = 0; i < count; ++i)
+            word += script[next(6)];
+        return word;
+    }
+
     std::string englishWord() {
-        static const char* const parts[] = {"ho", "use", "tr",  "ee",   "ca",  "t",     "bo",
-                                            "ok", "wa",  "ter", "li",   "ght", "st",    "reet",
-                                            "ro", "om",  "ga",  "rden", "ca",  "fe\xE9"};
+        if (mixedScripts_)
+            return scriptWord();
+        static const char* const parts[] = {"ho", "use", "tr",  "ee",   "ca",  "t",  "bo",
+                                            "ok", "wa",  "ter", "li",   "ght", "st", "reet",
+                                            "ro", "om",  "ga",  "rden", "ca",  "feé"};
         std::string word;
         int count = 2 + static_cast<int>(next(2));
         for (int i = 0; i < count; ++i)
@@ -107,21 +102,23 @@ public:
             question += germanWord();
         }
         Card* card = makeCard();
-        assignText(card->question, question);
-        assignText(card->answer, answer());
-        assignText(card->lesson, lesson());
-        assignText(card->additionalInfo, additionalInfo());
+        std::string answerText = answer();
+        std::string lessonText = lesson();
+        assignTexts(*card, question, answerText, lessonText, additionalInfo());
         card->level = static_cast<int32_t>(next(10));
         appendCard(list, card);
     }
 
 private:
     uint32_t state_;
+    bool mixedScripts_;
 };
 
-// Appends count generated cards to the list; each gets its level (0-9) and the next id.
-inline void generateCards(CardList& list, int count, uint32_t seed = 12345) {
-    CardGenerator generator(seed);
+// Appends count generated cards to the list; each gets its level (0-9) and the next id. With
+// mixed scripts the words are of six scripts, and the list is written in UTF-8.
+inline void generateCards(CardList& list, int count, uint32_t seed = 12345,
+                          bool mixedScripts = false) {
+    CardGenerator generator(seed, mixedScripts);
     for (int i = 0; i < count; ++i)
         generator.addCard(list);
 }

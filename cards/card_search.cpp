@@ -19,7 +19,7 @@ Card* findByFoldedText(const CardList& list, SearchField field, std::string_view
         Card* card = list.slot(i);
         if (card && card->id > bound &&
             ui::sameLessonName(text,
-                               field == SearchField::Question ? card->question : card->answer))
+                               field == SearchField::Question ? card->question() : card->answer()))
             return card;
     }
     return nullptr;

@@ -14,13 +14,13 @@ constexpr int kFirstHeading = 800;
 QVariant cellText(const Card& card, int column) {
     switch (column) {
     case QuestionColumn:
-        return ui::fromCp1252(card.question);
+        return ui::fromStored(card.question());
     case AnswerColumn:
-        return ui::fromCp1252(card.answer);
+        return ui::fromStored(card.answer());
     case InfoColumn:
-        return ui::fromCp1252(card.additionalInfo);
+        return ui::fromStored(card.additionalInfo());
     case LessonColumn:
-        return ui::fromCp1252(card.lesson);
+        return ui::fromStored(card.lesson());
     case IdColumn:
         return QString::number(card.id);
     case LevelColumn:

@@ -6,7 +6,7 @@
 #include "resources/string_table.h"
 #include "store/card_store.h"
 #include "store/notices.h"
-#include "ui/cp1252_validator.h"
+#include "ui/character_limit.h"
 #include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
@@ -28,9 +28,8 @@ namespace {
 QLineEdit* field(QWidget* parent, int id, int limit, bool editable) {
     auto* f = new QLineEdit(parent);
     f->setObjectName(QString::number(id));
-    f->setMaxLength(limit);
+    ui::limitCharacters(f, limit);
     f->setReadOnly(!editable);
-    f->setValidator(new ui::Cp1252Validator(f));
     return f;
 }
 
@@ -38,7 +37,7 @@ QLineEdit* field(QWidget* parent, int id, int limit, bool editable) {
 FontEdit* fontField(QWidget* parent, int id, int limit, const FontDescription& font) {
     auto* f = new FontEdit(parent);
     f->setObjectName(QString::number(id));
-    f->setMaxLength(limit);
+    ui::limitCharacters(f, limit);
     f->setFontFrom(font, 12, 0);
     return f;
 }
@@ -122,10 +121,10 @@ void ChangeCardDialog::displayValues() {
     const Card* card = chosen_;
     ui::showFieldText(id_, QString::number(shownId_));
     ui::showFieldText(level_, QString::number(card ? card->level : 0));
-    question_->setTextBytes(card ? card->question : "");
-    answer_->setTextBytes(card ? card->answer : "");
-    ui::showFieldText(lesson_, ui::fromCp1252(card ? card->lesson : ""));
-    ui::showFieldText(additionalInfo_, ui::fromCp1252(card ? card->additionalInfo : ""));
+    question_->setTextBytes(card ? card->question() : "");
+    answer_->setTextBytes(card ? card->answer() : "");
+    ui::showFieldText(lesson_, ui::fromStored(card ? card->lesson() : ""));
+    ui::showFieldText(additionalInfo_, ui::fromStored(card ? card->additionalInfo() : ""));
 }
 
 void ChangeCardDialog::showCard(Card* card) {
@@ -170,10 +169,8 @@ void ChangeCardDialog::storeChanges() {
         return;
     }
     // The fields hold at most what the card holds, and assignText bounds every copy again.
-    assignText(chosen_->question, question_->textBytes());
-    assignText(chosen_->answer, answer_->textBytes());
-    assignText(chosen_->lesson, ui::toCp1252(lesson_->text()));
-    assignText(chosen_->additionalInfo, ui::toCp1252(additionalInfo_->text()));
+    assignTexts(*chosen_, question_->textBytes(), answer_->textBytes(),
+                ui::toStored(lesson_->text()), ui::toStored(additionalInfo_->text()));
     ui::beep(440, 50);
     modifiedFlag = 1;
 }

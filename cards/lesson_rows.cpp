@@ -9,8 +9,8 @@ std::vector<std::string> buildLessonRows(const CardList& main, const CardList& k
     std::vector<std::string> firstSeen;
     std::unordered_set<std::string> folded;
     auto visit = [&](const Card* card) {
-        if (folded.insert(ui::foldLessonName(card->lesson)).second)
-            firstSeen.emplace_back(card->lesson);
+        if (folded.insert(ui::foldLessonName(card->lesson())).second)
+            firstSeen.emplace_back(card->lesson());
     };
     main.forEach(visit);
     known.forEach(visit);
@@ -28,7 +28,7 @@ void collectLessonCards(const CardList& main, const CardList& known,
     std::vector<std::vector<Card*>> buckets(lessons.size() * 2);
     auto sortInto = [&](std::size_t offset) {
         return [&, offset](Card* card) {
-            auto it = rank.find(std::string_view(card->lesson));
+            auto it = rank.find(std::string_view(card->lesson()));
             if (it != rank.end())
                 buckets[it->second * 2 + offset].push_back(card);
         };

@@ -6,7 +6,7 @@
 #include "resources/command_ids.h"
 #include "store/card_store.h"
 #include "store/notices.h"
-#include "ui/cp1252_validator.h"
+#include "ui/character_limit.h"
 #include "ui/dialog_button.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
@@ -31,8 +31,7 @@ constexpr int kLessonTyped = 9;
 QLineEdit* plainField(QWidget* parent, int id, int limit) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::number(id));
-    field->setMaxLength(limit);
-    field->setValidator(new ui::Cp1252Validator(field));
+    ui::limitCharacters(field, limit);
     return field;
 }
 
@@ -60,11 +59,11 @@ NewCardDialog::NewCardDialog() : CardWindow({{cmd::NewCards, ctl::NewCardButton}
 void NewCardDialog::buildFields() {
     question_ = new FontEdit(this);
     question_->setObjectName(QString::number(cardctl::Question));
-    question_->setMaxLength(kQuestionTyped);
+    ui::limitCharacters(question_, kQuestionTyped);
     question_->setFontFrom(questionFont, 12, 0);
     answer_ = new FontEdit(this);
     answer_->setObjectName(QString::number(cardctl::Answer));
-    answer_->setMaxLength(kAnswerLimit);
+    ui::limitCharacters(answer_, kAnswerLimit);
     answer_->setFontFrom(answerFont, 12, 0);
     additionalInfo_ = plainField(this, cardctl::AdditionalInfo, kAdditionalInfoLimit);
     lesson_ = plainField(this, cardctl::Lesson, kLessonTyped);
@@ -106,8 +105,8 @@ void NewCardDialog::enterWord() {
         showError(260);
         return;
     }
-    addCard(mainList, question, answer, ui::toCp1252(lesson_->text()),
-            ui::toCp1252(additionalInfo_->text()));
+    addCard(mainList, question, answer, ui::toStored(lesson_->text()),
+            ui::toStored(additionalInfo_->text()));
     if (ui::MainWindowHost* host = ui::mainWindowHost())
         updateMainWindowAfterEntry(*host, countCards(mainList), commandWindowOpen);
     question_->clear();

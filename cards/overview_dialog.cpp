@@ -205,7 +205,7 @@ void OverviewDialog::fillTable() {
 // Each lesson once, without regard to case; filled only when the window opens.
 void OverviewDialog::fillLessonTable() {
     for (const std::string& lesson : buildLessonRows(mainList, knownList)) {
-        auto* item = new QListWidgetItem(ui::fromCp1252(lesson), lessons_);
+        auto* item = new QListWidgetItem(ui::fromStored(lesson), lessons_);
         item->setData(Qt::UserRole, QByteArray::fromStdString(lesson));
     }
 }

@@ -8,8 +8,9 @@ RowSearchState& rowSearchState() {
 }
 
 bool rowContains(const Card& card, const std::string& text) {
-    for (const char* field : {card.question, card.answer, card.additionalInfo})
-        if (std::string_view(field).find(text) != std::string_view::npos)
+    // A match in well-formed UTF-8 always starts at a character.
+    for (std::string_view field : {card.question(), card.answer(), card.additionalInfo()})
+        if (field.find(text) != std::string_view::npos)
             return true;
     return false;
 }

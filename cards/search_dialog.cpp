@@ -1,7 +1,7 @@
 #include "cards/search_dialog.h"
 
-#include "cards/bounded_text_validator.h"
 #include "cards/card_control_ids.h"
+#include "ui/character_limit.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/modal.h"
@@ -17,7 +17,7 @@ SearchDialog::SearchDialog(QWidget* parent, std::string_view initialText, const 
     field_ = new FontEdit(this);
     if (font)
         field_->setFontFrom(*font, 12, 0);
-    field_->setValidator(new BoundedTextValidator(limit_, field_));
+    ui::limitCharacters(field_, limit_);
     field_->setTextBytes(text_);
     field_->setObjectName(QString::number(cardctl::SearchText));
 

@@ -2,6 +2,7 @@
 
 #include "store/card_store.h"
 #include "store/notices.h"
+#include "store/utf8.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/text_codec.h"
@@ -56,12 +57,12 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
     auto fontField = [&](int id, const FontDescription& source, std::string_view text) {
         auto* field = new FontEdit;
         field->setFontFrom(source, kCheckCharacterHeight, 0);
-        return readOnly(field, id, ui::fromCp1252(text));
+        return readOnly(field, id, ui::fromStored(text));
     };
-    form->addRow(tr("Question"), fontField(1005, questionFontSource, card_.question));
+    form->addRow(tr("Question"), fontField(1005, questionFontSource, card_.question()));
     form->addRow(tr("Your Answer"), fontField(1006, answerFontSource, typed_));
-    form->addRow(tr("Answer in the Database"), fontField(1007, answerFontSource, card_.answer));
-    form->addRow(tr("Lesson"), readOnly(new QLineEdit, 1004, ui::fromCp1252(card_.lesson)));
+    form->addRow(tr("Answer in the Database"), fontField(1007, answerFontSource, card_.answer()));
+    form->addRow(tr("Lesson"), readOnly(new QLineEdit, 1004, ui::fromStored(card_.lesson())));
     layout->addLayout(form);
 
     auto* row = new QHBoxLayout;
@@ -82,19 +83,19 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
 }
 
 void AnswerCheckDialog::addMyAnswer() {
-    std::string joined = std::string(card_.answer) + ", " + typed_;
+    std::string joined = std::string(card_.answer()) + ", " + typed_;
     // The joined answer is stored whole or not at all.
-    if (joined.size() > static_cast<std::size_t>(kAnswerLimit)) {
+    if (countCharacters(joined) > kAnswerLimit) {
         showError(kTooLongToAddText);
     } else {
-        assignText(card_.answer, joined);
+        assignText(card_, CardField::answer, joined);
         modifiedFlag = 1;
     }
     acceptIfValid();
 }
 
 void AnswerCheckDialog::replaceAnswer() {
-    assignText(card_.answer, typed_);
+    assignText(card_, CardField::answer, typed_);
     modifiedFlag = 1;
     acceptIfValid();
 }

@@ -2,6 +2,7 @@
 
 #include "store/notices.h"
 #include "store/preferences.h"
+#include "ui/text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -104,7 +105,10 @@ AnswerMatch compareAnswer(std::string_view stored, std::string_view typed, Answe
 
 bool matchesAnswer(const Card& card, std::string_view typed) {
     AnswerRule rule{preferences.meaningsInOrder != 0, preferences.allMeanings != 0};
-    AnswerMatch result = compareAnswer(card.answer, typed, rule);
+    // Both sides composed, so that an accent typed as a letter and a combining mark equals the
+    // stored letter. Windows-1252 texts are composed already and compare as they always did.
+    AnswerMatch result =
+        compareAnswer(ui::composedText(card.answer()), ui::composedText(typed), rule);
     if (result == AnswerMatch::TooManyMeanings)
         showError(kTooManyMeaningsText);
     return result == AnswerMatch::Right;

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // How a typed answer compares with the stored one. Meanings are cut at every ',' and ';'; one
-// blank right after a separator is dropped. Comparisons are exact bytes.
+// blank right after a separator is dropped. Comparisons are exact: character by character, case
+// and blanks included (both texts UTF-8; matchesAnswer composes them first).
 enum class AnswerMatch { Right, Wrong, TooManyMeanings };
 
 struct AnswerRule {

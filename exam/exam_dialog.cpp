@@ -7,6 +7,8 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 #include "store/preferences.h"
+#include "store/utf8.h"
+#include "ui/character_limit.h"
 #include "ui/command_registry.h"
 #include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
@@ -99,7 +101,7 @@ void ExamDialog::buildControls() {
     texts->addRow(tr("Question"), questionField_);
     answerField_ = new FontEdit;
     answerField_->setObjectName(QStringLiteral("1006"));
-    answerField_->setMaxLength(kAnswerLimit); // any stored answer can be typed
+    ui::limitCharacters(answerField_, kAnswerLimit); // any stored answer can be typed
     texts->addRow(tr("Answer"), answerField_);
     layout->addLayout(texts);
 
@@ -187,11 +189,11 @@ void ExamDialog::presentCard() {
     }
     ui::showFieldText(levelField_, QString::number(card->level));
     ui::showFieldText(idField_, QString::number(card->id));
-    questionText_ = card->question;
+    questionText_ = card->question();
     questionField_->setTextBytes(questionText_);
-    ui::showFieldText(lessonField_, ui::fromCp1252(card->lesson));
+    ui::showFieldText(lessonField_, ui::fromStored(card->lesson()));
     ui::showFieldText(infoField_,
-                      additionalInfoShown() ? ui::fromCp1252(card->additionalInfo) : QString());
+                      additionalInfoShown() ? ui::fromStored(card->additionalInfo()) : QString());
     answerField_->clear();
     // After the answer check or the known-card question the window may have lost the keyboard
     // (no window manager hands it back): the user types the next answer here at once.
@@ -201,7 +203,7 @@ void ExamDialog::presentCard() {
 }
 
 bool ExamDialog::evaluateAnswer(Card& card) {
-    answerText_ = answerField_->textBytes().substr(0, kAnswerLimit);
+    answerText_ = leadingCharacters(answerField_->textBytes(), kAnswerLimit);
     if (matchesAnswer(card, answerText_))
         return true;
     ui::beep(440, 50);
@@ -217,7 +219,7 @@ void ExamDialog::nextCard() {
         const bool right = evaluateAnswer(card);
         // The answer as stored now, after the answer check may have added to it.
         if (right)
-            rightAnswer = ui::fromCp1252(card.answer);
+            rightAnswer = ui::fromStored(card.answer());
         return right;
     });
     showFeedback(rightAnswer);

@@ -18,8 +18,8 @@ std::vector<std::string> lessonNames() {
     std::vector<std::string> names; // in the order met; reversed at the end
     std::unordered_set<std::string> folded;
     auto collect = [&](Card* card) {
-        if (folded.insert(ui::foldLessonName(card->lesson)).second)
-            names.emplace_back(card->lesson);
+        if (folded.insert(ui::foldLessonName(card->lesson())).second)
+            names.emplace_back(card->lesson());
     };
     mainList.forEach(collect);
     knownList.forEach(collect);

@@ -23,7 +23,7 @@ LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNa
     list_->setObjectName(QStringLiteral("1046"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     for (const std::string& name : names_)
-        list_->addItem(ui::fromCp1252(name));
+        list_->addItem(ui::fromStored(name));
     layout->addWidget(list_);
 
     auto [ok, cancel] = addChooserButtons(layout);

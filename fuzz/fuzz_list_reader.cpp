@@ -1,8 +1,10 @@
 // Feeds arbitrary bytes through the list-file reader: the first byte picks the branch (old
-// format, version 1.0.2, version 2.0 with fonts, plain text import), so the corpus reaches all.
+// format, version 1.0.2, version 2.0 with fonts in Windows-1252 or UTF-8, plain text import in
+// either), so the corpus reaches all.
 #include "listfile/list_reader.h"
 #include "store/card_store.h"
 #include "store/notices.h"
+#include "store/utf8.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +18,18 @@ public:
     int show(NoticeKind, const std::string&, const std::string&) override { return 1; }
 };
 
-// Checks what every read must leave behind: cards within their limits, ids handed out.
+bool wellFormed(std::string_view text, int limit) {
+    return isValidUtf8(text) && countCharacters(text) <= static_cast<std::size_t>(limit);
+}
+
+// Checks what every read must leave behind: cards within their limits in characters, every text
+// well-formed UTF-8 (whichever encoding the file had), ids handed out.
 void checkCards(const CardList& list) {
     list.forEach([](const Card* card) {
-        if (!cardIsValid(*card) || strnlen(card->additionalInfo, sizeof card->additionalInfo) >
-                                       static_cast<std::size_t>(kAdditionalInfoLimit))
+        if (!cardIsValid(*card) || !wellFormed(card->question(), kQuestionLimit) ||
+            !wellFormed(card->answer(), kAnswerLimit) ||
+            !wellFormed(card->lesson(), kLessonLimit) ||
+            !wellFormed(card->additionalInfo(), kAdditionalInfoLimit))
             std::abort();
     });
 }
@@ -37,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                       [&](const FontDescription& q, const FontDescription& a) {
                           fontsHandedOver += 1;
                           if (strnlen(q.faceName, sizeof q.faceName) > 31 ||
-                              strnlen(a.faceName, sizeof a.faceName) > 31)
+                              strnlen(a.faceName, sizeof a.faceName) > 31 ||
+                              !isValidUtf8(q.faceName) || !isValidUtf8(a.faceName))
                               std::abort();
                       });
     checkCards(mainList);

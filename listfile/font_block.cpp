@@ -1,6 +1,7 @@
 #include "listfile/font_block.h"
 
 #include "listfile/list_text.h"
+#include "store/card.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,17 +32,19 @@ std::string storedFaceName(const FontDescription& font) {
     return name;
 }
 
-void writeFontBlock(std::string& out, const FontDescription& font) {
+bool writeFontBlock(std::string& out, const FontDescription& font, TextEncoding encoding) {
     for (int32_t number : {font.height, font.width, font.escapement, font.orientation, font.weight})
         appendLine(out, number);
     for (uint8_t byte : {font.italic, font.underline, font.strikeOut, font.charSet,
                          font.outPrecision, font.clipPrecision, font.quality, font.pitchAndFamily})
         appendLine(out, byte);
-    out += storedFaceName(font);
+    if (!appendEncoded(out, storedFaceName(font), encoding))
+        return false;
     out += "\r\n";
+    return true;
 }
 
-FontDescription readFontBlock(ByteReader& in) {
+FontDescription readFontBlock(ByteReader& in, TextEncoding encoding) {
     FontDescription font;
     for (int32_t* number :
          {&font.height, &font.width, &font.escapement, &font.orientation, &font.weight})
@@ -51,9 +54,10 @@ FontDescription readFontBlock(ByteReader& in) {
           &font.clipPrecision, &font.quality, &font.pitchAndFamily})
         *byte = lowByte(nextFontLine(in));
     std::string_view name = nextFontLine(in);
-    name = name.substr(0, std::min(name.size(), kFaceNameLimit));
-    std::size_t n = strnlen(name.data(), name.size());
-    std::memcpy(font.faceName, name.data(), n);
-    font.faceName[n] = '\0';
+    // A UTF-8 name is cut only after decoding, at a character's start.
+    if (encoding == TextEncoding::cp1252)
+        name = name.substr(0, std::min(name.size(), kFaceNameLimit));
+    std::string scratch;
+    assignText(font.faceName, decodeField(name, encoding, scratch));
     return font;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listfile/byte_reader.h"
+#include "listfile/text_encoding.h"
 #include "store/font_description.h"
 
 #include <string>
@@ -9,14 +10,15 @@
 // The longest face name a list file holds.
 constexpr std::size_t kFaceNameLimit = 31;
 
-// The face name as it is stored: at most 31 bytes, up to the NUL, with a TAB, CR or LF written
-// as a blank so that the line stays one line.
+// The face name as it is stored: at most 31 bytes of UTF-8, up to the NUL, with a TAB, CR or LF
+// written as a blank so that the line stays one line.
 std::string storedFaceName(const FontDescription& font);
 
-// Appends the fourteen lines of a font block (thirteen numbers, then the face name), each
-// ending with CR LF.
-void writeFontBlock(std::string& out, const FontDescription& font);
+// Appends the fourteen lines of a font block (thirteen numbers, then the face name in the
+// encoding), each ending with CR LF. False when the face name has no form in the encoding.
+bool writeFontBlock(std::string& out, const FontDescription& font, TextEncoding encoding);
 
 // Reads the fourteen lines of a font block. Each line counts with its first 49 bytes; a line
-// missing at the end of the input reads as empty (0, or no face name).
-FontDescription readFontBlock(ByteReader& in);
+// missing at the end of the input reads as empty (0, or no face name). The face name is read in
+// the encoding and kept as at most 31 bytes of UTF-8, never a part of a character.
+FontDescription readFontBlock(ByteReader& in, TextEncoding encoding = TextEncoding::cp1252);

@@ -3,6 +3,7 @@
 #include "listfile/file_io.h"
 #include "listfile/font_block.h"
 #include "store/card_store.h"
+#include "store/utf8.h"
 
 #include <algorithm>
 
@@ -11,7 +12,7 @@ namespace {
 constexpr int kOldFormatMark = 0x7E;
 constexpr int kVersion102Mark = 0x7F;
 constexpr int kVersion20Mark = 0x80;
-// An imported question or answer keeps at most this many bytes.
+// An imported question or answer keeps at most this many characters.
 constexpr std::size_t kImportFieldLimit = 99;
 
 Card* newCard(CardList& list) {
@@ -24,7 +25,10 @@ Card* newCard(CardList& list) {
 // it is empty (a card entered without a lesson has an empty lesson and keeps it through a save);
 // a field that a line cut short does not reach leaves the "-" of a new card, and reads as 0 for
 // the level and the id.
-void readCardLine(Card& card, ByteReader& in) {
+// Decoded texts are built here; kept from card to card, its strings allocate only a few times.
+using Scratch = std::string[4];
+
+void readCardLine(Card& card, ByteReader& in, TextEncoding encoding, Scratch& scratch) {
     constexpr int kFields = 6;
     std::string_view fields[kFields] = {"", "", "", "", "", ""};
     int reached = 0;
@@ -33,46 +37,58 @@ void readCardLine(Card& card, ByteReader& in) {
         if (!tabFollows)
             break;
     }
-    assignText(card.question, fields[0]);
-    assignText(card.answer, fields[1]);
-    if (reached > 2)
-        assignText(card.lesson, fields[2]);
-    if (reached > 3)
-        assignText(card.additionalInfo, fields[3]);
+    assignTexts(card, decodeField(fields[0], encoding, scratch[0]),
+                decodeField(fields[1], encoding, scratch[1]),
+                reached > 2 ? decodeField(fields[2], encoding, scratch[2]) : card.lesson(),
+                reached > 3 ? decodeField(fields[3], encoding, scratch[3]) : card.additionalInfo());
     card.level = parseDecimal(fields[4]);
     card.id = parseDecimal(fields[5]); // replaces the id the card was made with
     in.skipLine();
 }
 
 // The question runs to the next TAB, across line ends (each kept as one LF).
-void readImportedCard(Card& card, ByteReader& in) {
-    char question[kImportFieldLimit];
-    std::size_t length = 0;
+void readImportedCard(Card& card, ByteReader& in, TextEncoding encoding) {
+    std::string question;
     while (!in.atEnd() && in.peek() != '\t') {
-        char c = in.consumeLineEnd() ? '\n' : static_cast<char>(in.peek());
-        if (c != '\n')
-            in.skip();
-        if (length < kImportFieldLimit)
-            question[length++] = c;
+        if (in.consumeLineEnd()) {
+            question += '\n';
+            continue;
+        }
+        question += static_cast<char>(in.peek());
+        in.skip();
     }
     in.skip(); // the TAB
-    assignText(card.question, std::string_view(question, length));
+    std::string scratch[2];
     std::string_view answer = in.readLine();
-    assignText(card.answer, answer.substr(0, std::min(answer.size(), kImportFieldLimit)));
+    assignTexts(card,
+                leadingCharacters(decodeField(question, encoding, scratch[0]), kImportFieldLimit),
+                leadingCharacters(decodeField(answer, encoding, scratch[1]), kImportFieldLimit),
+                card.lesson(), card.additionalInfo());
+}
+
+// The head's second line says whether the texts are UTF-8; the head is skipped as before,
+// through its third line end.
+TextEncoding readHead(ByteReader& in) {
+    in.readLine();
+    std::string_view format = in.atEnd() ? std::string_view() : in.readLine();
+    if (!in.atEnd())
+        in.readLine();
+    return format == kUtf8FormatLine ? TextEncoding::utf8 : TextEncoding::cp1252;
 }
 
 } // namespace
 
-int readCardLines(CardList& list, ByteReader& in) {
+int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding) {
     int count = 0;
+    Scratch scratch;
     while (!in.atEnd() && !in.consumeLineEnd()) {
-        readCardLine(*newCard(list), in);
+        readCardLine(*newCard(list), in, encoding, scratch);
         ++count;
     }
     return count;
 }
 
-void importTextLines(CardList& list, ByteReader& in, FileInfo& info) {
+void importTextLines(CardList& list, ByteReader& in, FileInfo& info, TextEncoding encoding) {
     int count = 0;
     while (!in.atEnd()) {
         // An empty line where a card would start holds no text: skipping it loses nothing, and
@@ -81,7 +97,7 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info) {
         // runs on into the next) every line end, empty lines included, is kept.
         if (in.consumeLineEnd())
             continue;
-        readImportedCard(*newCard(list), in);
+        readImportedCard(*newCard(list), in, encoding);
         ++count;
     }
     info.mainCount = count;
@@ -92,26 +108,30 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore) {
     ByteReader in(bytes);
     int mark = in.peek();
+    TextEncoding encoding = TextEncoding::cp1252;
     if (mark == kOldFormatMark)
         return fileFailure(FileError::OldFormat, listfile::text::OldFormat);
     if (mark == kVersion102Mark || mark == kVersion20Mark) {
         info.formatName = mark == kVersion20Mark ? "zelk v 2.0" : "zelk v 1.0.2";
-        in.skipHead();
+        encoding = readHead(in);
         if (mark == kVersion20Mark) {
-            FontDescription question = readFontBlock(in);
-            FontDescription answer = readFontBlock(in);
+            FontDescription question = readFontBlock(in, encoding);
+            FontDescription answer = readFontBlock(in, encoding);
             if (restore)
                 restore(question, answer);
         }
-        info.mainCount = readCardLines(list, in);
-        info.knownCount = readCardLines(knownList, in);
+        info.mainCount = readCardLines(list, in, encoding);
+        info.knownCount = readCardLines(knownList, in, encoding);
     } else {
         // Text holds no NUL byte; a file that does (a picture, a program, a packed archive)
         // would only give garbage cards.
         if (bytes.find('\0') != std::string_view::npos)
             return fileFailure(FileError::NotAList, listfile::text::NotAList);
         info.formatName = "ASCII-tabsep-file";
-        importTextLines(list, in, info);
+        std::string_view text = bytes;
+        encoding = detectTextEncoding(text);
+        ByteReader textIn(text);
+        importTextLines(list, textIn, info, encoding);
     }
     modifiedFlag = 0;
     return {};

@@ -3,6 +3,7 @@
 #include "listfile/byte_reader.h"
 #include "listfile/file_info.h"
 #include "listfile/file_result.h"
+#include "listfile/text_encoding.h"
 #include "store/card_list.h"
 #include "store/font_description.h"
 
@@ -18,13 +19,14 @@ using FontRestore =
 // input; returns the number of cards read. A line that ends early keeps what it had: a missing
 // lesson or additional information stays "-" (an empty one that the line holds reads as empty),
 // a missing or non-numeric level or id reads as 0. A text longer than its field keeps its first
-// bytes; the rest of that field is skipped.
-int readCardLines(CardList& list, ByteReader& in);
+// characters; the rest of that field is skipped.
+int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding = TextEncoding::cp1252);
 
 // Imports a plain text file: one card per line, the question up to the TAB (line ends
-// included), the answer up to the line end, each at most 99 bytes. Empty lines are skipped.
+// included), the answer up to the line end, each at most 99 characters. Empty lines are skipped.
 // Fills info with the number of cards as main count and known count 0.
-void importTextLines(CardList& list, ByteReader& in, FileInfo& info);
+void importTextLines(CardList& list, ByteReader& in, FileInfo& info,
+                     TextEncoding encoding = TextEncoding::cp1252);
 
 // Reads the bytes of a list file as readListFile does, after the file was opened.
 FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
@@ -32,8 +34,10 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
 
 // Opens the file at the path and reads it by its first byte: 0x80 a version 2.0 list (its fonts
 // go to restore), 0x7F a version 1.0.2 list, 0x7E an old format that is refused (text 123),
-// anything else a plain text import into the list, unless it holds a NUL byte: such a file is no
-// text and is refused as not a list. Cards of the list file's second part go to
-// knownList. Nothing is shown: a refused file or one that cannot be read is a failed result.
+// anything else a plain text import into the list (UTF-8 with or without a byte-order mark, or
+// Windows-1252 when the file is not UTF-8), unless it holds a NUL byte: such a file is no text and
+// is refused as not a list. A list is Windows-1252 unless its head carries the UTF-8 mark. Cards
+// of the list file's second part go to knownList. Nothing is shown: a refused file or one that
+// cannot be read is a failed result.
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore);

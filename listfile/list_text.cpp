@@ -10,14 +10,6 @@ bool breaksLine(char c) {
 
 } // namespace
 
-void appendText(std::string& out, std::string_view text) {
-    std::size_t start = out.size();
-    out += text;
-    for (std::size_t i = start; i < out.size(); ++i)
-        if (breaksLine(out[i]))
-            out[i] = ' ';
-}
-
 void blankLineBreaks(std::string& text) {
     for (char& c : text)
         if (breaksLine(c))

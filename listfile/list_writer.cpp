@@ -4,6 +4,7 @@
 #include "listfile/font_block.h"
 #include "listfile/font_log.h"
 #include "listfile/list_text.h"
+#include "listfile/text_encoding.h"
 #include "store/card_store.h"
 
 namespace {
@@ -13,19 +14,35 @@ std::string backupFolder;
 // A card line is rarely longer than this; reserving it spares most reallocations.
 constexpr std::size_t kTypicalLineBytes = 64;
 
-void appendCardLine(std::string& out, const Card& card) {
-    appendText(out, card.question);
-    out += '\t';
-    appendText(out, card.answer);
-    out += '\t';
-    appendText(out, card.lesson);
-    out += '\t';
-    appendText(out, card.additionalInfo);
-    out += '\t';
+bool appendCardLine(std::string& out, const Card& card, TextEncoding encoding) {
+    for (std::string_view text :
+         {card.question(), card.answer(), card.lesson(), card.additionalInfo()}) {
+        if (!appendEncoded(out, text, encoding))
+            return false;
+        out += '\t';
+    }
     appendDecimal(out, card.level);
     out += '\t';
     appendDecimal(out, card.id);
     out += "\r\n";
+    return true;
+}
+
+// The whole file in the encoding; false as soon as a text does not fit it.
+bool appendListFile(std::string& out, const CardList& list, const CardList& known,
+                    const FontDescription& questionFont, const FontDescription& answerFont,
+                    TextEncoding encoding) {
+    out += '\x80';
+    out += "#File fuer Zelkprogramm\r\n";
+    out += encoding == TextEncoding::utf8 ? kUtf8FormatLine : kCp1252FormatLine;
+    out += "\r\nfrage\tantwort\tstufe\tlektion\tkarte_id\r\n";
+    if (!writeFontBlock(out, questionFont, encoding) || !writeFontBlock(out, answerFont, encoding))
+        return false;
+    int lines = 0;
+    if (!writeCardLines(list, out, lines, encoding))
+        return false;
+    out += "\r\n";
+    return writeCardLines(known, out, lines, encoding);
 }
 
 } // namespace
@@ -34,26 +51,28 @@ void setListBackupFolder(std::string folder) {
     backupFolder = std::move(folder);
 }
 
-void writeCardLines(const CardList& list, std::string& out, int& lineCount) {
-    list.forEach([&](const Card* card) {
-        appendCardLine(out, *card);
+bool writeCardLines(const CardList& list, std::string& out, int& lineCount, TextEncoding encoding) {
+    for (int i = 0; i < list.slotCount(); ++i) {
+        const Card* card = list.slot(i);
+        if (!card)
+            continue;
+        if (!appendCardLine(out, *card, encoding))
+            return false;
         ++lineCount;
-    });
+    }
+    return true;
 }
 
 std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont) {
     std::string out;
     out.reserve(1024 + kTypicalLineBytes * static_cast<std::size_t>(list.size() + known.size()));
-    out += '\x80';
-    out += "#File fuer Zelkprogramm\r\n#Format Version 2.0, PC\r\n";
-    out += "frage\tantwort\tstufe\tlektion\tkarte_id\r\n";
-    writeFontBlock(out, questionFont);
-    writeFontBlock(out, answerFont);
-    int lines = 0;
-    writeCardLines(list, out, lines);
-    out += "\r\n";
-    writeCardLines(known, out, lines);
+    // Windows-1252 first, as every list was written before: a text that does not fit it means
+    // the whole file is written again in UTF-8.
+    if (appendListFile(out, list, known, questionFont, answerFont, TextEncoding::cp1252))
+        return out;
+    out.clear();
+    appendListFile(out, list, known, questionFont, answerFont, TextEncoding::utf8);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "listfile/file_info.h"
 #include "listfile/file_result.h"
+#include "listfile/text_encoding.h"
 #include "store/card_list.h"
 #include "store/font_description.h"
 
@@ -9,11 +10,12 @@
 
 // Appends one card line per card of the list, in list order, and adds their number to the
 // counter. A line is question TAB answer TAB lesson TAB additional information TAB level TAB id,
-// ending with CR LF.
-void writeCardLines(const CardList& list, std::string& out, int& lineCount);
+// ending with CR LF. False (the output incomplete) when a text has no form in the encoding.
+bool writeCardLines(const CardList& list, std::string& out, int& lineCount, TextEncoding encoding);
 
 // The bytes of a version 2.0 list file: head, question font, answer font, the cards of the list,
-// an empty line, the known cards.
+// an empty line, the known cards. In Windows-1252 when every text (face names too) fits it,
+// else in UTF-8 with the UTF-8 mark in the head.
 std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont);
 

@@ -1,19 +1,30 @@
 #include "listfile/text_export.h"
 
 #include "listfile/file_io.h"
-#include "listfile/list_text.h"
+#include "listfile/text_encoding.h"
 #include "store/card_store.h"
 
 namespace {
 
-void appendExportLine(std::string& out, const Card& card, ExportKind kind) {
-    if (kind != ExportKind::answers)
-        appendText(out, card.question);
+bool appendExportLine(std::string& out, const Card& card, ExportKind kind, TextEncoding encoding) {
+    if (kind != ExportKind::answers && !appendEncoded(out, card.question(), encoding))
+        return false;
     if (kind == ExportKind::cards)
         out += '\t';
-    if (kind != ExportKind::questions)
-        appendText(out, card.answer);
+    if (kind != ExportKind::questions && !appendEncoded(out, card.answer(), encoding))
+        return false;
     out += "\r\n";
+    return true;
+}
+
+bool appendExport(std::string& out, const CardList& list, const CardList& known, ExportKind kind,
+                  TextEncoding encoding) {
+    for (const CardList* part : {&list, &known})
+        for (int i = 0; i < part->slotCount(); ++i)
+            if (const Card* card = part->slot(i);
+                card && !appendExportLine(out, *card, kind, encoding))
+                return false;
+    return true;
 }
 
 FileResult exportTo(const CardList& list, const std::string& path, FileInfo& info,
@@ -30,8 +41,11 @@ FileResult exportTo(const CardList& list, const std::string& path, FileInfo& inf
 
 std::string exportBytes(const CardList& list, const CardList& known, ExportKind kind) {
     std::string out;
-    for (const CardList* part : {&list, &known})
-        part->forEach([&](const Card* card) { appendExportLine(out, *card, kind); });
+    if (appendExport(out, list, known, kind, TextEncoding::cp1252))
+        return out;
+    // A text beyond Windows-1252: the whole export in UTF-8, marked so that editors know it.
+    out.assign(kByteOrderMark);
+    appendExport(out, list, known, kind, TextEncoding::utf8);
     return out;
 }
 

@@ -8,7 +8,8 @@
 
 // Plain-text exports of the cards of the list (mainList) and then of knownList, one line per card,
 // each ending with CR LF, with no head and no empty line. A TAB, CR or LF inside a text is written
-// as a blank.
+// as a blank. The export is Windows-1252 when every text it holds fits, else UTF-8 starting with a
+// byte-order mark.
 enum class ExportKind { cards, questions, answers };
 
 // The bytes of an export: question TAB answer, the question or the answer per card.

@@ -65,9 +65,8 @@ void drawCard(ui::PrintDevice& device, const Grid& grid, const Card& card, int i
     const int w = device.printableWidth();
     const int h = device.printableHeight();
     Cell cell = grid.cell(i, side, w, h);
-    const char* field = side == kAnswerSide ? card.answer : card.question;
-    std::string_view text(field, strnlen(field, kAnswerLimit));
-    std::string_view lesson(card.lesson, strnlen(card.lesson, kLessonLimit));
+    std::string_view text = side == kAnswerSide ? card.answer() : card.question();
+    std::string_view lesson = card.lesson();
     device.drawText(cell.x0 + kLessonInset, cell.y0 + kLessonInset, lesson);
     const int centre = cell.x0 + grid.centreOffset(w);
     int y = cell.y0 + h / 8 - 10;

@@ -5,15 +5,12 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 #include "ui/fonts.h"
+#include "ui/text_shape.h"
 
 #include <algorithm>
 #include <string>
 
 namespace {
-
-std::string_view cardText(const char* field, int limit) {
-    return std::string_view(field, strnlen(field, static_cast<std::size_t>(limit)));
-}
 
 int countColumnLines(ui::PrintDevice& device, std::string_view text, int columnWidth,
                      FontDescription& font) {
@@ -25,10 +22,9 @@ int countColumnLines(ui::PrintDevice& device, std::string_view text, int columnW
 int rowLines(ui::PrintDevice& device, const Card& card, FontDescription& questionFont,
              FontDescription& answerFont, FontDescription& lessonFont) {
     using namespace listpage;
-    int q = countColumnLines(device, cardText(card.question, kQuestionLimit), kQuestionWidth,
-                             questionFont);
-    int a = countColumnLines(device, cardText(card.answer, kAnswerLimit), kAnswerWidth, answerFont);
-    int l = countColumnLines(device, cardText(card.lesson, kLessonLimit), kLessonWidth, lessonFont);
+    int q = countColumnLines(device, card.question(), kQuestionWidth, questionFont);
+    int a = countColumnLines(device, card.answer(), kAnswerWidth, answerFont);
+    int l = countColumnLines(device, card.lesson(), kLessonWidth, lessonFont);
     return std::max({q, a, l});
 }
 
@@ -59,7 +55,9 @@ int drawWrappedText(int x, int top, int lineHeight, int columnWidth, std::string
     std::vector<std::string_view> lines = wrapColumnText(device, text, columnWidth);
     int y = top;
     for (std::string_view line : lines) {
-        device.drawText(x, y, line);
+        // A right-to-left text (Arabic, Hebrew) starts at the column's right edge.
+        int left = ui::isRightToLeft(line) ? x + columnWidth - device.textWidth(line) : x;
+        device.drawText(std::max(left, x), y, line);
         y += lineHeight;
     }
     return static_cast<int>(lines.size()) - 1;
@@ -80,12 +78,12 @@ int printListPage(ui::PrintDevice& device, std::span<Card* const> cards,
         int lines = rowLines(device, card, questionFont, answerFont, lessonFont);
         if (i > 0 && top + kLineHeight * lines >= height)
             return result;
-        drawWrappedText(kQuestionLeft, top, kLineHeight, kQuestionWidth,
-                        cardText(card.question, kQuestionLimit), device, questionFont);
-        drawWrappedText(kAnswerLeft, top, kLineHeight, kAnswerWidth,
-                        cardText(card.answer, kAnswerLimit), device, answerFont);
-        drawWrappedText(kLessonLeft, top, kLineHeight, kLessonWidth,
-                        cardText(card.lesson, kLessonLimit), device, lessonFont);
+        drawWrappedText(kQuestionLeft, top, kLineHeight, kQuestionWidth, card.question(), device,
+                        questionFont);
+        drawWrappedText(kAnswerLeft, top, kLineHeight, kAnswerWidth, card.answer(), device,
+                        answerFont);
+        drawWrappedText(kLessonLeft, top, kLineHeight, kLessonWidth, card.lesson(), device,
+                        lessonFont);
         linesUsed += lines;
         ++result;
     }

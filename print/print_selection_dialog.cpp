@@ -2,7 +2,7 @@
 
 #include "store/card_store.h"
 #include "store/notices.h"
-#include "ui/cp1252_validator.h"
+#include "ui/character_limit.h"
 #include "ui/field_exchange.h"
 #include "ui/text_codec.h"
 
@@ -49,8 +49,7 @@ QGridLayout* PrintSelectionDialog::makeChoices() {
     levelField_->setObjectName(QString::number(kLevelField));
     lessonField_ = new QLineEdit(this);
     lessonField_->setObjectName(QString::number(kLessonField));
-    lessonField_->setMaxLength(kLessonLimit);
-    lessonField_->setValidator(new ui::Cp1252Validator(lessonField_));
+    ui::limitCharacters(lessonField_, kLessonLimit);
 
     auto* grid = new QGridLayout;
     grid->addWidget(addChoice(kAllCards, QT_TR_NOOP("Print all cards")), 0, 0);
@@ -141,7 +140,7 @@ bool PrintSelectionDialog::collectChosenCards(int choice) {
     case kLessonCards:
         if (!ui::checkTextLength(lessonField_, kLessonLimit))
             return false;
-        copyCardsByLesson(mainList, printSet_, ui::toCp1252(lessonField_->text()));
+        copyCardsByLesson(mainList, printSet_, ui::toStored(lessonField_->text()));
         return true;
     case kWrongCards:
         appendAllCards(printSet_, wrongList);

@@ -1,22 +1,29 @@
 #include "print/text_wrap.h"
 
+#include "ui/text_shape.h"
+
 namespace {
 
-// The smallest n for which the first n characters are wider than the width, or the whole text
-// when it is not wider. At least one character, so a break always moves on.
+// Texts are cut only between characters as the reader sees them (a letter with its accents, an
+// emoji), never inside one: the lengths below are in bytes, at the end of such a character.
+
+// The length of the shortest start that is wider than the width, or the whole text when it is
+// not wider. At least one character, so a break always moves on.
 std::size_t charactersCrossing(ui::Canvas& canvas, std::string_view text, int width) {
-    for (std::size_t n = 1; n <= text.size(); ++n)
-        if (canvas.textWidth(text.substr(0, n)) > width)
-            return n;
+    for (std::size_t end : ui::graphemeEnds(text))
+        if (canvas.textWidth(text.substr(0, end)) > width)
+            return end;
     return text.size();
 }
 
-// The longest n, at least 1, for which the first n characters are no wider than the width.
+// The length of the longest start, at least one character, that is no wider than the width.
 std::size_t charactersFitting(ui::Canvas& canvas, std::string_view text, int width) {
-    std::size_t n = 1;
-    while (n < text.size() && canvas.textWidth(text.substr(0, n + 1)) <= width)
-        ++n;
-    return n;
+    const std::vector<std::size_t> ends = ui::graphemeEnds(text);
+    std::size_t fitting = ends.empty() ? text.size() : ends.front();
+    for (std::size_t i = 1; i < ends.size() && canvas.textWidth(text.substr(0, ends[i])) <= width;
+         ++i)
+        fitting = ends[i];
+    return fitting;
 }
 
 // The last space after the line start such that the text from the start up to it is narrower

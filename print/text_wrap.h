@@ -8,6 +8,9 @@
 // Breaking a card text into the lines of a printed column or card, measured in the font that
 // is selected on the canvas. Each line is a piece of the text (a view into it).
 
+// Texts are UTF-8; a line never ends inside a character as the reader sees it (a letter with its
+// accents, an emoji), and "character" below means such a character.
+
 // The lines of a list column: a line ends before the last space that keeps it narrower than the
 // column, and the next line begins with that space. A word alone too wide is broken after the
 // first character that crosses the column edge. A rest exactly as wide as the column is drawn

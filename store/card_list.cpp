@@ -109,11 +109,11 @@ Card* findCardById(const CardList& list, int32_t id) {
 }
 
 Card* findCardByQuestion(const CardList& list, std::string_view text, int32_t bound) {
-    return findFirst(list, [&](const Card& c) { return c.id > bound && text == c.question; });
+    return findFirst(list, [&](const Card& c) { return c.id > bound && text == c.question(); });
 }
 
 Card* findCardByAnswer(const CardList& list, std::string_view text, int32_t bound) {
-    return findFirst(list, [&](const Card& c) { return c.id > bound && text == c.answer; });
+    return findFirst(list, [&](const Card& c) { return c.id > bound && text == c.answer(); });
 }
 
 bool removeCardById(CardList& list, int32_t id) {
@@ -137,7 +137,7 @@ bool removeCard(CardList& list, const Card* card) {
 
 void copyCardsByLesson(const CardList& source, CardList& target, std::string_view lesson) {
     source.forEach([&](Card* c) {
-        if (lesson == c->lesson)
+        if (lesson == c->lesson())
             target.appendCard(c);
     });
 }
@@ -182,9 +182,6 @@ void clearList(CardList& list) {
 int addCard(CardList& list, std::string_view question, std::string_view answer,
             std::string_view lesson, std::string_view additionalInfo) {
     Card* card = makeCard();
-    assignText(card->question, question);
-    assignText(card->answer, answer);
-    assignText(card->lesson, lesson);
-    assignText(card->additionalInfo, additionalInfo);
+    assignTexts(*card, question, answer, lesson, additionalInfo);
     return list.appendCard(card);
 }

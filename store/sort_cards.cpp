@@ -2,6 +2,7 @@
 
 #include "store/card_store.h"
 #include "store/notices.h"
+#include "store/utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,9 +11,8 @@
 
 namespace {
 
-int compareText(const char* a, const char* b) {
-    int c = std::strcmp(a, b); // compares as unsigned bytes
-    return (c > 0) - (c < 0);
+int compareText(std::string_view a, std::string_view b) {
+    return compareStoredText(a, b);
 }
 
 int compareNumber(int32_t a, int32_t b) {
@@ -24,16 +24,16 @@ int compareChain(const Card* a, const Card* b, SortKey key) {
     int c = 0;
     switch (key) {
     case SortKey::byQuestion:
-        c = compareText(a->question, b->question);
+        c = compareText(a->question(), b->question());
         return c ? c : compareChain(a, b, SortKey::byAnswer);
     case SortKey::byAnswer:
-        c = compareText(a->answer, b->answer);
+        c = compareText(a->answer(), b->answer());
         return c ? c : compareChain(a, b, SortKey::byId);
     case SortKey::byLevel:
         c = compareNumber(a->level, b->level);
         return c ? c : compareChain(a, b, SortKey::byQuestion);
     case SortKey::byLesson:
-        c = compareText(a->lesson, b->lesson);
+        c = compareText(a->lesson(), b->lesson());
         return c ? c : compareChain(a, b, SortKey::byQuestion);
     default:
         return compareNumber(a->id, b->id);
@@ -141,9 +141,7 @@ CardList sortCards(CardList& list, SortKey key) {
 
 void exchangeQuestionAnswer(CardList& list) {
     list.forEach([](Card* c) {
-        char temporary[sizeof c->question];
-        std::memcpy(temporary, c->question, sizeof temporary);
-        std::memcpy(c->question, c->answer, sizeof c->question);
-        std::memcpy(c->answer, temporary, sizeof c->answer);
+        // Both limits are 100 characters: nothing is cut.
+        assignTexts(*c, c->answer(), c->question(), c->lesson(), c->additionalInfo());
     });
 }

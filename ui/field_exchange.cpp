@@ -2,6 +2,7 @@
 
 #include "resources/string_table.h"
 #include "store/notices.h"
+#include "ui/text_codec.h"
 
 #include <QEvent>
 #include <QHelpEvent>
@@ -100,7 +101,7 @@ bool readIntField(QLineEdit* field, int& value) {
 }
 
 bool checkTextLength(QLineEdit* field, int limit) {
-    if (field->text().size() <= limit)
+    if (characterCount(field->text()) <= limit)
         return true;
     refuse(field, filledText(202, QString::number(limit)));
     return false;

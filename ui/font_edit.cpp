@@ -1,13 +1,10 @@
 #include "ui/font_edit.h"
 
-#include "ui/cp1252_validator.h"
 #include "ui/field_exchange.h"
 #include "ui/fonts.h"
 #include "ui/text_codec.h"
 
-FontEdit::FontEdit(QWidget* parent) : QLineEdit(parent) {
-    setValidator(new ui::Cp1252Validator(this));
-}
+FontEdit::FontEdit(QWidget* parent) : QLineEdit(parent) {}
 
 FontEdit::FontEdit(const FontDescription& source, QWidget* parent) : FontEdit(parent) {
     description_ = source;
@@ -29,9 +26,9 @@ void FontEdit::applyDescription() {
 }
 
 std::string FontEdit::textBytes() const {
-    return ui::toCp1252(text());
+    return ui::toStored(text());
 }
 
 void FontEdit::setTextBytes(std::string_view bytes) {
-    ui::showFieldText(this, ui::fromCp1252(bytes));
+    ui::showFieldText(this, ui::fromStored(bytes));
 }

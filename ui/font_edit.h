@@ -8,8 +8,7 @@
 #include <string_view>
 
 // An edit field that shows its text in its own copy of a font (a question or an answer at a
-// fixed height). It refuses characters that Windows-1252 cannot hold, so setMaxLength limits
-// bytes.
+// fixed height). Any character is taken; ui::limitCharacters bounds it.
 class FontEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -23,7 +22,7 @@ public:
     const FontDescription& fontDescription() const { return description_; }
     int value() const { return value_; }
 
-    // The text as Windows-1252 bytes, and back.
+    // The text as the card store holds it (UTF-8), and back.
     std::string textBytes() const;
     void setTextBytes(std::string_view bytes);
 

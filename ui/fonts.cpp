@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include "store/card.h"
 #include "ui/text_codec.h"
 
 #include <QFontDatabase>
@@ -27,14 +28,12 @@ double screenDpi() {
 }
 
 void setFaceName(FontDescription& description, const QString& face) {
-    std::string bytes = ui::toCp1252(face);
-    bytes.resize(std::min<std::size_t>(bytes.size(), kFaceBytes));
     std::memset(description.faceName, 0, sizeof description.faceName);
-    std::memcpy(description.faceName, bytes.data(), bytes.size());
+    assignText(description.faceName, ui::toStored(face)); // never a part of a character
 }
 
 QString faceName(const FontDescription& description) {
-    return ui::fromCp1252(
+    return ui::fromStored(
         std::string_view(description.faceName, strnlen(description.faceName, kFaceBytes)));
 }
 

@@ -1,39 +1,25 @@
 #include "ui/lesson_fold.h"
 
+#include "ui/text_codec.h"
+
+#include <algorithm>
+
 namespace ui {
 
-char foldLessonChar(char c) {
-    auto b = static_cast<unsigned char>(c);
-    if (b >= 'A' && b <= 'Z')
-        return static_cast<char>(b + 0x20);
-    if (b >= 0xC0 && b <= 0xDE && b != 0xD7)
-        return static_cast<char>(b + 0x20);
-    switch (b) {
-    case 0x8A: // S caron
-    case 0x8C: // OE ligature
-    case 0x8E: // Z caron
-        return static_cast<char>(b + 0x10);
-    case 0x9F: // Y diaeresis
-        return static_cast<char>(0xFF);
-    default:
-        return c;
-    }
-}
-
 std::string foldLessonName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        c = foldLessonChar(c);
-    return folded;
+    // Most lesson names are ASCII, and large lists fold one name per card.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; })) {
+        std::string folded(name);
+        for (char& c : folded)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c + ('a' - 'A'));
+        return folded;
+    }
+    return toStored(fromStored(name).toCaseFolded());
 }
 
 bool sameLessonName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldLessonChar(a[i]) != foldLessonChar(b[i]))
-            return false;
-    return true;
+    return foldLessonName(a) == foldLessonName(b);
 }
 
 } // namespace ui

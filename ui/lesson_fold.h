@@ -5,11 +5,9 @@
 
 namespace ui {
 
-// Lesson names are Windows-1252 bytes and are compared without regard to case in the lesson
-// tables. Folds every letter to its lower-case form: A-Z, the Latin-1 capitals 0xC0-0xDE (but not
-// the multiplication sign 0xD7) and the Windows-1252 capitals Š, Œ, Ž and Ÿ. Other bytes stay.
+// Lesson names (UTF-8) are compared without regard to case in the lesson tables: Unicode simple
+// case folding, one character for one (so "ß" and "SS" stay different names).
 std::string foldLessonName(std::string_view name);
-char foldLessonChar(char c);
 // Whether two lesson names are equal without regard to case.
 bool sameLessonName(std::string_view a, std::string_view b);
 

@@ -53,10 +53,10 @@ const QFontMetrics& QtPrintDevice::metrics() {
 
 int QtPrintDevice::textWidth(std::string_view text) {
     if (widths_.empty())
-        return metrics().horizontalAdvance(fromCp1252(text));
+        return metrics().horizontalAdvance(fromStored(text));
     auto [entry, added] = widths_[current_].try_emplace(std::string(text), 0);
     if (added)
-        entry->second = metrics().horizontalAdvance(fromCp1252(text));
+        entry->second = metrics().horizontalAdvance(fromStored(text));
     return entry->second;
 }
 
@@ -65,8 +65,11 @@ int QtPrintDevice::textHeight() {
 }
 
 void QtPrintDevice::drawText(int x, int y, std::string_view text) {
-    // Qt places text on its baseline; the layouts give the top of the line.
-    painter_.drawText(QPoint(x, y + metrics().ascent()), fromCp1252(text));
+    // Qt places text on its baseline; the layouts give the top of the line. The text's own
+    // direction decides the order of mixed runs (an Arabic line with a number in it).
+    const QString string = fromStored(text);
+    painter_.setLayoutDirection(string.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    painter_.drawText(QPoint(x, y + metrics().ascent()), string);
 }
 
 void QtPrintDevice::drawLine(int x1, int y1, int x2, int y2) {

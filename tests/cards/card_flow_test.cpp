@@ -52,7 +52,7 @@ TEST_F(CardFlowTest, typeCardsFindOneInTheOverviewChangeItAndReadItBack) {
     answer->selectAll();
     QTest::keyClicks(answer, QStringLiteral("tree, shaft"));
     QTest::keyClick(answer, Qt::Key_Return); // OK is the default button
-    EXPECT_STREQ(mainList.cards()[1]->answer, "tree, shaft");
+    EXPECT_EQ(mainList.cards()[1]->answer(), "tree, shaft");
 
     click(overview, cardctl::RefreshList);
     EXPECT_EQ(overview->model().data(overview->model().index(1, 1), Qt::DisplayRole).toString(),

@@ -1,5 +1,6 @@
 #include "cards/new_card_dialog.h"
 #include "tests/cards/card_windows_fixture.h"
+#include "ui/text_codec.h"
 
 #include "ui/dialog_parent.h"
 #include "ui/message_boxes.h"
@@ -56,10 +57,10 @@ TEST_F(NewCardDialogTest, entriesTakeNextIdsKeepTheLessonAndEmptyTheOtherFields)
     enter(dialog, QStringLiteral(" "), QStringLiteral(" "));
     ASSERT_EQ(ids(mainList), (std::vector<int32_t>{40, 41}));
     const std::vector<Card*> cards = mainList.cards();
-    EXPECT_STREQ(cards[0]->additionalInfo, "info");
-    EXPECT_STREQ(cards[1]->lesson, "L1");
-    EXPECT_STREQ(cards[1]->question, " ");      // blanks are a question
-    EXPECT_STREQ(cards[1]->additionalInfo, ""); // an empty field replaces the "-"
+    EXPECT_EQ(cards[0]->additionalInfo(), "info");
+    EXPECT_EQ(cards[1]->lesson(), "L1");
+    EXPECT_EQ(cards[1]->question(), " ");      // blanks are a question
+    EXPECT_EQ(cards[1]->additionalInfo(), ""); // an empty field replaces the "-"
     EXPECT_EQ(control(dialog, cardctl::Lesson)->text(), QStringLiteral("L1"));
     for (int id : {cardctl::Question, cardctl::Answer, cardctl::AdditionalInfo})
         EXPECT_TRUE(control(dialog, id)->text().isEmpty());
@@ -103,7 +104,7 @@ TEST_F(NewCardDialogTest, afterItsErrorTheKeyboardIsBackInTheField) {
     EXPECT_EQ(control(dialog, cardctl::Question)->text(), QStringLiteral("Hund"));
 }
 
-TEST_F(NewCardDialogTest, typingStopsAtTheLimitsAndWindows1252) {
+TEST_F(NewCardDialogTest, typingStopsAtTheLimitsCountingCharactersOfAnyScript) {
     NewCardDialog* dialog = openAfterNewList();
     QLineEdit* question = control(dialog, cardctl::Question);
     QTest::keyClicks(question, QString(60, QLatin1Char('x')));
@@ -111,15 +112,21 @@ TEST_F(NewCardDialogTest, typingStopsAtTheLimitsAndWindows1252) {
     QLineEdit* answer = control(dialog, cardctl::Answer); // an answer as long as a card's
     QTest::keyClicks(answer, QString(kAnswerLimit + 1, QLatin1Char('x')));
     EXPECT_EQ(answer->text().size(), kAnswerLimit);
+    question->clear();
+    for (int i = 0; i < 60; ++i) { // a character of two UTF-16 units counts once
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("😀"));
+        QApplication::sendEvent(question, &press);
+    }
+    EXPECT_EQ(ui::characterCount(question->text()), 59);
     QLineEdit* lesson = control(dialog, cardctl::Lesson);
     QTest::keyClicks(lesson, QStringLiteral("abcdefghijk"));
     EXPECT_EQ(lesson->text(), QStringLiteral("abcdefghi"));
     QLineEdit* info = control(dialog, cardctl::AdditionalInfo);
     for (QString typed : {QStringLiteral("\u20AC"), QStringLiteral("\u0416")}) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
-        QApplication::sendEvent(info, &press); // the euro sign goes in, the Cyrillic letter not
+        QApplication::sendEvent(info, &press);
     }
-    EXPECT_EQ(info->text(), QStringLiteral("\u20AC"));
+    EXPECT_EQ(info->text(), QStringLiteral("\u20AC\u0416"));
 }
 
 TEST_F(NewCardDialogTest, graysItsCommandsWhileOpenAndClosingWithNothingEnteredChangesNothing) {

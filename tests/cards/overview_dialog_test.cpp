@@ -31,7 +31,7 @@ protected:
     static std::vector<std::string> shownQuestions(const OverviewDialog* dialog) {
         std::vector<std::string> out;
         for (const Card* card : dialog->model().cards())
-            out.emplace_back(card->question);
+            out.emplace_back(card->question());
         return out;
     }
     static void clickHeading(OverviewDialog* dialog, int column) {
@@ -77,9 +77,9 @@ TEST_F(OverviewDialogTest, opensOnUnknownCardsAndGraysItsCommand) {
 
 TEST_F(OverviewDialogTest, rowsShowTheCardTextsAlignedWithTheirLevelPicture) {
     Card* card = add(mainList,
-                     "Stra\xDF"
+                     "Stra\u00DF"
                      "e",
-                     "street", "L\xC4", 2);
+                     "street", "L\u00C4", 2);
     card->id = 77;
     card->level = -4;
     OverviewDialog* dialog = openOverview();
@@ -186,7 +186,7 @@ TEST_F(OverviewDialogTest, sortingAnEmptyViewSaysSo) {
 TEST_F(OverviewDialogTest, searchSelectsMatchingRowsInTurnAndRestartsAfterNotFound) {
     for (const char* q : {"a", "b", "Rathaus", "c", "d", "Haus", "e"})
         add(mainList, q, "x");
-    mainList.cards()[5]->question[0] = 'h';
+    assignText(*mainList.cards()[5], CardField::question, "haus");
     rowSearchState() = {};
     OverviewDialog* dialog = openOverview();
     auto* table = control<QTreeView>(dialog, cardctl::CardTable);

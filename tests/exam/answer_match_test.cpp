@@ -86,7 +86,7 @@ TEST(CompareAnswer, tenMeaningsAreAllowedAnEleventhIsAnInternalError) {
 TEST(MatchesAnswer, readsTheRuleFromThePreferencesAndReportsTooManyMeanings) {
     NoticeRecorder notices;
     Card card{};
-    assignText(card.answer, "house, home");
+    assignText(card, CardField::answer, "house, home");
     resetPreferences();
     EXPECT_FALSE(matchesAnswer(card, "house")); // every meaning by default
     preferences.allMeanings = 0;
@@ -97,12 +97,42 @@ TEST(MatchesAnswer, readsTheRuleFromThePreferencesAndReportsTooManyMeanings) {
     EXPECT_TRUE(notices.entries.empty());
 
     preferences.meaningsInOrder = 0;
-    assignText(card.answer, "a,b,c,d,e,f,g,h,i,j,k");
+    assignText(card, CardField::answer, "a,b,c,d,e,f,g,h,i,j,k");
     EXPECT_FALSE(matchesAnswer(card, "a"));
     ASSERT_EQ(notices.entries.size(), 1u);
     EXPECT_EQ(notices.entries[0].kind, NoticeKind::Error);
     EXPECT_EQ(notices.entries[0].text,
               "Internal error: the answer in the database has more than 10 meanings.");
+    resetPreferences();
+}
+
+} // namespace
+
+namespace {
+
+// Stored and typed texts in either composition, any script: compared after composing both.
+TEST(MatchesAnswer, composedAndDecomposedFormsAreTheSameAnswer) {
+    struct Row {
+        const char* stored;
+        const char* typed;
+        bool right;
+    };
+    const Row rows[] = {
+        {"caf\u00E9, bar", "cafe\u0301, bar", true},  // typed e + combining acute
+        {"cafe\u0301, bar", "bar, caf\u00E9", true},  // stored decomposed, any order
+        {"\u1F10\u03BD", "\u03B5\u0313\u03BD", true}, // Greek with breathing
+        {"\u8A00\u8449, \u30B3\u30C8\u30D0", "\u8A00\u8449, \u30B3\u30C8\u30D0", true},
+        {"\u0433\u043E\u0440\u0430", "\u0413\u043E\u0440\u0430", false}, // case still counts
+        {"caf\u00E9", "cafe", false},                                    // the accent still counts
+        {"\u00E9\u00E9", "e\u0301", false},
+    };
+    resetPreferences();
+    preferences.allMeanings = 0;
+    for (const Row& row : rows) {
+        Card card{};
+        assignText(card, CardField::answer, row.stored);
+        EXPECT_EQ(matchesAnswer(card, row.typed), row.right) << row.stored << " / " << row.typed;
+    }
     resetPreferences();
 }
 

@@ -17,7 +17,7 @@ std::vector<std::string> askAllInOrder(ExamKind kind) {
     session.start();
     std::vector<std::string> asked;
     for (int guard = 0; session.currentCard() && guard < 1000; ++guard) {
-        asked.emplace_back(session.currentCard()->question);
+        asked.emplace_back(session.currentCard()->question());
         session.nextCard(alwaysRight);
     }
     return asked;

@@ -49,10 +49,10 @@ protected:
         for (int i = 0; i < count; ++i) {
             std::string n = std::to_string(i);
             Card* card = makeCard();
-            assignText(card->question, "q" + n);
-            assignText(card->answer, "a" + n);
-            assignText(card->lesson, lesson);
-            assignText(card->additionalInfo, "info" + n);
+            assignText(*card, CardField::question, "q" + n);
+            assignText(*card, CardField::answer, "a" + n);
+            assignText(*card, CardField::lesson, lesson);
+            assignText(*card, CardField::additionalInfo, "info" + n);
             appendCard(list, card);
             added.push_back(card);
         }

@@ -196,9 +196,9 @@ TEST_F(ExamWindow, longCardIsShownFromItsStartAndItsWholeAnswerIsRight) {
     Card* card = addCards(mainList, 4)[0];
     const std::string question = "Diese Person entspricht " + std::string(66, 'q');
     const std::string answer = "This person matches " + std::string(70, 'a');
-    assignText(card->question, question);
-    assignText(card->answer, answer);
-    assignText(card->additionalInfo, std::string(100, 'W'));
+    assignText(*card, CardField::question, question);
+    assignText(*card, CardField::answer, answer);
+    assignText(*card, CardField::additionalInfo, std::string(100, 'W'));
     ui::runCommand(cmd::ExamInOrder);
     ExamDialog* exam = onlyExam();
     ASSERT_NE(exam, nullptr);
@@ -302,7 +302,7 @@ protected:
     void SetUp() override {
         ExamWindowTest::SetUp();
         card = addCards(mainList, 1)[0];
-        assignText(card->answer, "house, home");
+        assignText(*card, CardField::answer, "house, home");
     }
     int run(const std::string& typed, std::function<int(QDialog&)> step) {
         AnswerCheckDialog dialog(nullptr, *card, typed, questionFont, answerFont);
@@ -322,7 +322,7 @@ TEST_F(AnswerCheck, showsBothAnswersAndEnterMeansNo) {
         return d.isVisible() ? -1 : ui::mappedResult(d.result());
     });
     EXPECT_EQ(result, ui::kResultCancel);
-    EXPECT_STREQ(card->answer, "house, home");
+    EXPECT_EQ(card->answer(), "house, home");
 }
 
 TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
@@ -343,20 +343,20 @@ TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
 
 TEST_F(AnswerCheck, addAndReplaceTheAnswer) {
     EXPECT_EQ(run("dwelling", [](QDialog& d) { return ui::pressButton(d, 2000); }), ui::kResultOk);
-    EXPECT_STREQ(card->answer, "house, home, dwelling");
+    EXPECT_EQ(card->answer(), "house, home, dwelling");
 
     // 21 + 2 + 78 = 101 characters: more than a card holds, unchanged, still right.
     EXPECT_EQ(run(std::string(78, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
               ui::kResultOk);
-    EXPECT_STREQ(card->answer, "house, home, dwelling");
+    EXPECT_EQ(card->answer(), "house, home, dwelling");
     EXPECT_EQ(notices.texts(), (std::vector<std::string>{
                                    "Sorry, your answer cannot be added because it is too long."}));
     EXPECT_EQ(run(std::string(77, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
               ui::kResultOk);
-    EXPECT_EQ(std::string(card->answer), "house, home, dwelling, " + std::string(77, 'x'));
+    EXPECT_EQ(std::string(card->answer()), "house, home, dwelling, " + std::string(77, 'x'));
 
     EXPECT_EQ(run("abode", [](QDialog& d) { return ui::pressButton(d, 2001); }), ui::kResultOk);
-    EXPECT_STREQ(card->answer, "abode");
+    EXPECT_EQ(card->answer(), "abode");
 }
 
 TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
@@ -369,7 +369,7 @@ TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
         return ui::pressButton(d, 3);
     });
     EXPECT_EQ(result, ui::kResultOk);
-    EXPECT_STREQ(card->answer, "x"); // the replaced answer stays
+    EXPECT_EQ(card->answer(), "x"); // the replaced answer stays
     EXPECT_EQ(notices.texts(),
               (std::vector<std::string>{"Please enter an integer between 0 and 128."}));
 }
@@ -396,7 +396,7 @@ TEST_F(AnswerCheck, everyButtonAnswersToItsMnemonic) {
             return d.isVisible() ? -1 : ui::mappedResult(d.result());
         });
         EXPECT_EQ(result, row.result) << row.key;
-        EXPECT_STREQ(card->answer, row.answerAfter) << row.key;
+        EXPECT_EQ(card->answer(), row.answerAfter) << row.key;
     }
 }
 

@@ -44,6 +44,13 @@ inline fs::path testData(const char* name) {
     return fs::path(dir ? dir : "tests/data") / name;
 }
 
+inline std::string repeat(std::string_view text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 struct CardText {
     std::string question, answer, lesson, additionalInfo;
     int32_t level, id;
@@ -58,7 +65,9 @@ inline std::ostream& operator<<(std::ostream& os, const CardText& c) {
 inline std::vector<CardText> cardsOf(const CardList& list) {
     std::vector<CardText> result;
     list.forEach([&](const Card* c) {
-        result.push_back({c->question, c->answer, c->lesson, c->additionalInfo, c->level, c->id});
+        result.push_back({std::string(c->question()), std::string(c->answer()),
+                          std::string(c->lesson()), std::string(c->additionalInfo()), c->level,
+                          c->id});
     });
     return result;
 }

@@ -85,10 +85,7 @@ protected:
 
 TEST_F(PrintPdfTest, cardListPrintsIntoAPdfWithItsRowsInOrder) {
     addCard(mainList, "house", "das Haus", "L1", "-");
-    addCard(mainList, "street",
-            "Stra\xdf"
-            "e",
-            "L1", "-");
+    addCard(mainList, "street", "Straße", "L1", "-");
     addCard(mainList, "garden", "der Garten", "L2", "-");
     questionFont.height = -21;
     chooseAllCards();
@@ -107,6 +104,33 @@ TEST_F(PrintPdfTest, cardListPrintsIntoAPdfWithItsRowsInOrder) {
     EXPECT_EQ(answerFont.height, 0);
     EXPECT_EQ(printFont.height, 0);
     EXPECT_TRUE(notices.entries.empty());
+}
+
+// Scripts the print font lacks come from fallback fonts; Arabic reads right to left; a long
+// Japanese text wraps between its characters.
+TEST_F(PrintPdfTest, flashCardsOfArabicAndJapaneseReadBack) {
+    addCard(mainList, "كلمة جميلة", "言葉", "عربي", "-");
+    const std::string longJapanese = "日本語の文章は空白なしで長く続きますがきちんと折り返されます"
+                                     "一行に収まらないほど長い文章でも文字の途中では切れません";
+    addCard(mainList, "ことば", longJapanese, "日本語", "-");
+    chooseAllCards();
+    installPrintCommands();
+    ASSERT_TRUE(ui::runCommand(cmd::PrintCards));
+    QString text;
+    for (int page = 1; page <= 2; ++page)
+        text += pdfText(pdf, page);
+    // The reader gives Arabic as presentation forms between direction marks.
+    text = text.normalized(QString::NormalizationForm_KC)
+               .remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}]")));
+    for (const char* expected : {"كلمة جميلة", "言葉", "عربي", "ことば", "日本語"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                << text.toStdString();
+    const QString japanese = QString::fromStdString(longJapanese);
+    EXPECT_FALSE(text.contains(japanese)) << "wrapped";
+    // Its lines, read together (the other card's answer stands between them), are the whole text.
+    text.remove(QRegularExpression(QStringLiteral("\\s"))).remove(QStringLiteral("言葉"));
+    EXPECT_TRUE(text.contains(japanese)) << text.toStdString();
+    EXPECT_FALSE(text.contains(QChar(0xFFFD)));
 }
 
 TEST_F(PrintPdfTest, a7DuplexPutsTheAnswerRightAndItsQuestionLeftOnTheBack) {

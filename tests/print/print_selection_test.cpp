@@ -39,7 +39,7 @@ protected:
             return {"(stays open)"};
         std::vector<std::string> questions;
         for (Card* card : dialog.printSet())
-            questions.emplace_back(card->question);
+            questions.emplace_back(card->question());
         return questions;
     }
 

@@ -90,10 +90,10 @@ Card* TestCards::add(const std::string& question, const std::string& answer,
                      const std::string& lesson) {
     Card& card = cards_.emplace_back();
     card = Card{};
-    assignText(card.question, question);
-    assignText(card.answer, answer);
-    assignText(card.lesson, lesson);
-    assignText(card.additionalInfo, "-");
+    assignText(card, CardField::question, question);
+    assignText(card, CardField::answer, answer);
+    assignText(card, CardField::lesson, lesson);
+    assignText(card, CardField::additionalInfo, "-");
     pointers_.push_back(&card);
     return &card;
 }

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// A print device that records what is drawn. A text is as wide as its bytes times charWidth.
+// A print device that records what is drawn. A text is as wide as its characters (code points,
+// UTF-8) times charWidth.
 class RecordingDevice : public ui::PrintDevice {
 public:
     struct Text {
@@ -54,7 +55,10 @@ public:
 
     void selectFont(const FontDescription& font) override { selected = font; }
     int textWidth(std::string_view text) override {
-        return static_cast<int>(text.size()) * charWidth;
+        int characters = 0;
+        for (char c : text)
+            characters += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+        return characters * charWidth;
     }
     int textHeight() override { return 80; }
     void drawText(int x, int y, std::string_view text) override;

@@ -47,6 +47,9 @@ TEST(DrawWrappedText, breaksColumnsAsTheListLayoutDoes) {
         {"ab cdefghij", 500, {"ab", " cdefg", "hij"}},
         {"A Lesson", 200, {"A", " Le", "sso", "n"}},
         {"", 200, {""}},
+        // Other scripts break by characters, an accent staying with its letter.
+        {"日本語の文章", 300, {"日本語の", "文章"}},
+        {"e\u0301e\u0301e\u0301", 300, {"e\u0301e\u0301", "e\u0301"}},
     };
     for (const ColumnCase& c : cases) {
         RecordingDevice device;
@@ -55,6 +58,19 @@ TEST(DrawWrappedText, breaksColumnsAsTheListLayoutDoes) {
         EXPECT_EQ(lines, c.lines) << c.text;
         EXPECT_EQ(extra, static_cast<int>(c.lines.size()) - 1) << c.text;
     }
+}
+
+TEST(DrawWrappedText, rightToLeftLinesStartAtTheColumnsRightEdge) {
+    RecordingDevice device;
+    device.startDocument("test");
+    device.startPage();
+    FontDescription font;
+    drawWrappedText(100, 350, 120, 1900, "كلمة", device, font);
+    drawWrappedText(100, 350, 120, 1900, "word", device, font);
+    const auto& texts = device.documents.back().pages.back().texts;
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].x, 100 + 1900 - 4 * device.charWidth);
+    EXPECT_EQ(texts[1].x, 100);
 }
 
 TEST(DrawWrappedText, anyMixOfBlanksEndsAndKeepsEveryCharacter) {
@@ -87,6 +103,8 @@ TEST(WrapCardText, keepsWholeWordsAndCutsOnlyWordsTooWide) {
         {"aaaa bbbb cccc dddd eeee", {"aaaa bbbb", "cccc dddd", "eeee"}},
         {std::string(25, 'w'), {std::string(10, 'w'), std::string(10, 'w'), std::string(5, 'w')}},
         {"ab abcdefghijklm cd", {"ab", "abcdefghij", "klm", "cd"}},
+        {"日本語日本語日本語日本語", {"日本語日本語日本語日", "本語"}},
+        {"😀😀😀😀😀😀😀😀😀😀😀👍🏽", {"😀😀😀😀😀😀😀😀😀😀", "😀👍🏽"}},
     };
     RecordingDevice device;
     for (const CardCase& c : cases) {

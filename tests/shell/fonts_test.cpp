@@ -125,15 +125,15 @@ TEST_F(FontsTest, exchangingTwiceGivesBackCardsAndFontsAndThePrintFontStays) {
     printFont = questionFont;
 
     exchangeQuestionAndAnswer();
-    EXPECT_STREQ(mainList.cards()[0]->question, "Haus");
-    EXPECT_STREQ(knownList.cards()[0]->answer, "cat");
+    EXPECT_EQ(mainList.cards()[0]->question(), "Haus");
+    EXPECT_EQ(knownList.cards()[0]->answer(), "cat");
     EXPECT_EQ(questionFont, face("Times New Roman"));
     EXPECT_EQ(answerFont, face("Courier New"));
     EXPECT_EQ(printFont, face("Courier New"));
 
     exchangeQuestionAndAnswer();
-    EXPECT_STREQ(mainList.cards()[0]->question, "house");
-    EXPECT_STREQ(knownList.cards()[0]->question, "cat");
+    EXPECT_EQ(mainList.cards()[0]->question(), "house");
+    EXPECT_EQ(knownList.cards()[0]->question(), "cat");
     EXPECT_EQ(questionFont, face("Courier New"));
     EXPECT_EQ(answerFont, face("Times New Roman"));
 }
@@ -149,7 +149,7 @@ TEST_F(FontsTest, sortPutsTheMainListInQuestionOrderWithoutHoles) {
     sortMainList();
     std::vector<std::string> order;
     for (Card* card : mainList.cards())
-        order.push_back(card->question);
+        order.emplace_back(card->question());
     EXPECT_EQ(order, (std::vector<std::string>{"Zebra", "moon", "tree"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(mainList.slot(i), mainList.cards()[i]);

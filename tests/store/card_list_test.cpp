@@ -13,8 +13,8 @@ TEST_F(CardListTest, makeCard_takesNextIdAndDefaults) {
     EXPECT_EQ(card->id, 7);
     EXPECT_EQ(nextCardId, 8);
     EXPECT_EQ(card->level, 0);
-    EXPECT_STREQ(card->lesson, "-");
-    EXPECT_STREQ(card->additionalInfo, "-");
+    EXPECT_EQ(card->lesson(), "-");
+    EXPECT_EQ(card->additionalInfo(), "-");
     EXPECT_EQ(card->askCount + card->rightCount + card->wrongCount, 0);
     EXPECT_EQ(modifiedFlag, 1);
     delete card;
@@ -23,12 +23,12 @@ TEST_F(CardListTest, makeCard_takesNextIdAndDefaults) {
 TEST_F(CardListTest, assignText_neverOverflowsAField) {
     Card card{};
     std::string longText(500, 'x');
-    assignText(card.lesson, longText);
-    EXPECT_EQ(std::string(card.lesson), std::string(10, 'x'));
-    assignText(card.question, std::string_view("ab\0cd", 5));
-    EXPECT_STREQ(card.question, "ab");
-    assignText(card.answer, std::string(100, 'y'));
-    EXPECT_EQ(std::string(card.answer).size(), 100u);
+    assignText(card, CardField::lesson, longText);
+    EXPECT_EQ(std::string(card.lesson()), std::string(10, 'x'));
+    assignText(card, CardField::question, std::string_view("ab\0cd", 5));
+    EXPECT_EQ(card.question(), "ab");
+    assignText(card, CardField::answer, std::string(100, 'y'));
+    EXPECT_EQ(std::string(card.answer()).size(), 100u);
 }
 
 TEST_F(CardListTest, eleventhCard_opensSecondBlockAtSlotZero) {
@@ -36,7 +36,7 @@ TEST_F(CardListTest, eleventhCard_opensSecondBlockAtSlotZero) {
         EXPECT_EQ(addCard(mainList, "q", "a", "-", "-"), i);
     EXPECT_EQ(addCard(mainList, "eleven", "a", "-", "-"), 0);
     EXPECT_EQ(mainList.blockCount(), 2);
-    EXPECT_STREQ(mainList.slot(10)->question, "eleven");
+    EXPECT_EQ(mainList.slot(10)->question(), "eleven");
     EXPECT_EQ(countCards(mainList, 0), 11);
 }
 
@@ -47,10 +47,10 @@ TEST_F(CardListTest, holeIsReusedBeforeTheChainGrows) {
     ASSERT_TRUE(removeCardById(mainList, third->id));
     EXPECT_EQ(countCards(mainList, 0), 11);
     EXPECT_EQ(addCard(mainList, "new", "a", "-", "-"), 3);
-    EXPECT_STREQ(mainList.slot(3)->question, "new");
+    EXPECT_EQ(mainList.slot(3)->question(), "new");
     std::vector<Card*> order = mainList.cards();
-    EXPECT_STREQ(order[3]->question, "new"); // ahead of all cards of the second block
-    EXPECT_STREQ(order[10]->question, "10");
+    EXPECT_EQ(order[3]->question(), "new"); // ahead of all cards of the second block
+    EXPECT_EQ(order[10]->question(), "10");
     delete third;
 }
 
@@ -120,11 +120,11 @@ TEST_F(CardListTest, copyByLessonIsExactAndByLevelMatches) {
     mainList.slot(2)->level = 3;
     copyCardsByLesson(mainList, lessonList, "L1");
     ASSERT_EQ(countCards(lessonList), 1);
-    EXPECT_STREQ(lessonList.slot(0)->question, "a");
+    EXPECT_EQ(lessonList.slot(0)->question(), "a");
     clearList(lessonList);
     copyCardsByLesson(mainList, lessonList, "-");
     ASSERT_EQ(countCards(lessonList), 1);
-    EXPECT_STREQ(lessonList.slot(0)->question, "c");
+    EXPECT_EQ(lessonList.slot(0)->question(), "c");
     copyCardsByLevel(mainList, levelList, 3);
     EXPECT_EQ(levelList.cards(), std::vector<Card*>{mainList.slot(2)});
 }
@@ -160,11 +160,9 @@ TEST_F(CardListTest, closingAndReopeningStartsIdsAtZero) {
 
 TEST_F(CardListTest, validateCards_endsProgramOnBrokenCard) {
     Card* card = add(mainList, "q");
-    card->lesson[10] = 'x'; // eleven bytes without terminator inside the limit
-    card->lesson[9] = 'x';
-    std::memset(card->lesson, 'x', sizeof card->lesson);
+    breakLimitsForTests(*card, CardField::lesson, std::string(11, 'x'));
     EXPECT_EXIT(validateCards(mainList), testing::ExitedWithCode(8), "");
-    assignText(card->lesson, "ok");
+    assignText(*card, CardField::lesson, "ok");
 }
 
 } // namespace

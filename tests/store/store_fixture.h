@@ -16,7 +16,7 @@ protected:
         addCard(list, question, answer, lesson, "-");
         Card* last = nullptr;
         list.forEach([&](Card* c) {
-            if (std::string_view(c->question) == question)
+            if (std::string_view(c->question()) == question)
                 last = c;
         });
         return last;
