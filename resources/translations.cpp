@@ -42,9 +42,9 @@ void installTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTran
 } // namespace
 
 bool loadProgramTranslation(QTranslator& translator, const QLocale& locale) {
-    const QStringList folders = {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zelkora/translations"),
-        QStringLiteral(":/translations")};
+    const QStringList folders = {QCoreApplication::applicationDirPath() +
+                                     QStringLiteral("/../share/zelkora/translations"),
+                                 QStringLiteral(":/translations")};
     for (const QString& folder : folders)
         if (translator.load(locale, QStringLiteral("zelkora"), QStringLiteral("_"), folder))
             return true;
