@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolTip>
@@ -39,12 +40,23 @@ bool parseInteger(const QString& text, long long& number) {
     return ok;
 }
 
+void selectFromEnd(QLineEdit* field) {
+    if (field->hasSelectedText())
+        field->setSelection(int(field->text().size()), -int(field->text().size()));
+    else
+        field->setCursorPosition(0);
+}
+
 // Shows the whole text of a cut field as its tooltip; a field whose text fits shows none (or the
-// tooltip it was given).
+// tooltip it was given). A read-only field reached with Tab has its text selected as usual, but
+// from its end back to its start, so that the start stays in sight.
 class WholeTextTip : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && field->isReadOnly() && event->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(
+                field, [field] { selectFromEnd(field); }, Qt::QueuedConnection);
         if (!field || event->type() != QEvent::ToolTip || !field->toolTip().isEmpty())
             return false;
         if (fieldTextIsCut(field))

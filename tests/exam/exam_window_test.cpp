@@ -208,6 +208,14 @@ TEST_F(ExamWindow, longCardIsShownFromItsStartAndItsWholeAnswerIsRight) {
         EXPECT_EQ(field->cursorPosition(), 0) << id;
         EXPECT_TRUE(ui::fieldTextIsCut(field)) << id; // so its tooltip holds the whole text
     }
+    // Reached with the keyboard, the question is selected whole and still shows its start.
+    auto* questionField = control(exam, 1005);
+    exam->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(exam));
+    QTest::keyClick(exam->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier); // from the answer
+    ASSERT_EQ(exam->focusWidget(), questionField);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return questionField->cursorPosition() == 0; }, 2000));
+    EXPECT_EQ(questionField->selectedText().size(), questionField->text().size());
     ExamWindow::answer(exam, QString::fromStdString(answer));
     EXPECT_EQ(exam->answerText(), answer);
     EXPECT_TRUE(modal.shown.empty());
