@@ -48,7 +48,8 @@ char32_t characterOf(CodePage page, unsigned char byte) {
 }
 
 int byteOf(CodePage page, char32_t c) {
-    if (c < 0x80)
+    // ASCII, and the Latin-1 letters that keep their value (all of them in Windows-1252).
+    if (c < 0x80 || (c < 0x100 && characterOf(page, static_cast<unsigned char>(c)) == c))
         return static_cast<int>(c);
     const ReverseHalf& half = kReverseHalves[indexOf(page)];
     auto found = std::lower_bound(half.begin(), half.end(), c, [](ByteOfCharacter e, char32_t key) {
