@@ -104,14 +104,16 @@ const CodePageRow kCodePageRows[] = {
      "de"},
     {163, "Vi\u00EA\u0323t, \u0111\u01B0\u01A1\u0300ng", "Vi\xEA\xF2t, \xF0\xFD\xF5\xCCng"}};
 
-std::string fontLines(uint8_t charSet) {
+std::string fontLines(uint8_t charSet, const std::string& face) {
     return "0\r\n0\r\n0\r\n0\r\n400\r\n0\r\n0\r\n0\r\n" + std::to_string(charSet) +
-           "\r\n3\r\n2\r\n1\r\n34\r\nArial\r\n";
+           "\r\n3\r\n2\r\n1\r\n34\r\n" + face + "\r\n";
 }
 
-std::string codePageList(uint8_t questionSet, uint8_t answerSet, const std::string& cardLines) {
-    return kCp1252Head + "frage\tantwort\tstufe\tlektion\tkarte_id\r\n" + fontLines(questionSet) +
-           fontLines(answerSet) + cardLines + "\r\n";
+std::string codePageList(uint8_t questionSet, uint8_t answerSet, const std::string& cardLines,
+                         const std::string& questionFace = "Arial") {
+    return kCp1252Head + "frage\tantwort\tstufe\tlektion\tkarte_id\r\n" +
+           fontLines(questionSet, questionFace) + fontLines(answerSet, "Arial") + cardLines +
+           "\r\n";
 }
 
 // The question font names one code page, the answer font the next: the answer is read in the
@@ -135,13 +137,17 @@ TEST_F(UnicodeListTest, listsOfEveryCodePageReadInTheirFontsCodePagesAndWriteBac
     }
 }
 
-// A letter beyond the code page makes the whole list UTF-8, the fonts keeping their character
-// set; read back, the head's UTF-8 mark counts, not the fonts.
+// A face name is in its font's code page. A letter beyond the code page makes the whole list
+// UTF-8, the fonts keeping their character set; read back, the head's UTF-8 mark counts, not the
+// fonts.
 TEST_F(UnicodeListTest, aCyrillicListWithALetterBeyondItsCodePageBecomesUtf8) {
     readBytes(codePageList(204, 204,
                            "\xF1\xEB\xEE\xE2\xEE\tword\t-\t-\t0\t0\r\n"
-                           "\xE4\xEE\xEC\thouse\t-\t-\t0\t1\r\n"));
+                           "\xE4\xEE\xEC\thouse\t-\t-\t0\t1\r\n",
+                           "\xCA\xF3\xF0\xFC\xE5\xF0"));
     ASSERT_EQ(restoredFonts.size(), 2u);
+    EXPECT_STREQ(restoredFonts[0].faceName, "Курьер");
+    const FontDescription face = restoredFonts[0];
     assignText(*mainList.slot(1), CardField::answer, "Haus, Häuser");
     const std::vector<CardText> changed = cardsOf(mainList);
     const std::string bytes =
@@ -150,8 +156,11 @@ TEST_F(UnicodeListTest, aCyrillicListWithALetterBeyondItsCodePageBecomesUtf8) {
     EXPECT_NE(bytes.find("\r\n204\r\n3\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("слово\tword\t"), std::string::npos);
     resetCardStore();
+    restoredFonts.clear();
     readBytes(bytes);
     EXPECT_EQ(cardsOf(mainList), changed);
+    ASSERT_EQ(restoredFonts.size(), 2u);
+    EXPECT_EQ(restoredFonts[0], face);
 }
 
 // A field of a UTF-8 list that is not UTF-8 (edited elsewhere) keeps its bytes as Windows-1252.
