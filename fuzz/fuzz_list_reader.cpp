@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes through the list-file reader: the first byte picks the branch (old
-// format, version 1.0.2, version 2.0 with fonts in Windows-1252 or UTF-8, plain text import in
-// either), so the corpus reaches all.
+// format, version 1.0.2, version 2.0 with fonts in Windows code pages or UTF-8, plain text import
+// in either), so the corpus reaches all.
 #include "listfile/list_reader.h"
 #include "store/card_store.h"
 #include "store/notices.h"

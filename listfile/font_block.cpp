@@ -24,6 +24,11 @@ uint8_t lowByte(std::string_view line) {
     return static_cast<uint8_t>(static_cast<uint32_t>(parseDecimal(line)) & 0xFFu);
 }
 
+// Outside a UTF-8 file a face name is in the code page of its own font's character set.
+TextEncoding faceNameEncoding(const FontDescription& font, TextEncoding fileEncoding) {
+    return fileEncoding == TextEncoding::utf8 ? fileEncoding : textEncodingOfCharSet(font.charSet);
+}
+
 } // namespace
 
 std::string storedFaceName(const FontDescription& font) {
@@ -38,7 +43,7 @@ bool writeFontBlock(std::string& out, const FontDescription& font, TextEncoding 
     for (uint8_t byte : {font.italic, font.underline, font.strikeOut, font.charSet,
                          font.outPrecision, font.clipPrecision, font.quality, font.pitchAndFamily})
         appendLine(out, byte);
-    if (!appendEncoded(out, storedFaceName(font), encoding))
+    if (!appendEncoded(out, storedFaceName(font), faceNameEncoding(font, encoding)))
         return false;
     out += "\r\n";
     return true;
@@ -54,8 +59,9 @@ FontDescription readFontBlock(ByteReader& in, TextEncoding encoding) {
           &font.clipPrecision, &font.quality, &font.pitchAndFamily})
         *byte = lowByte(nextFontLine(in));
     std::string_view name = nextFontLine(in);
+    encoding = faceNameEncoding(font, encoding);
     // A UTF-8 name is cut only after decoding, at a character's start.
-    if (encoding == TextEncoding::cp1252)
+    if (encoding != TextEncoding::utf8)
         name = name.substr(0, std::min(name.size(), kFaceNameLimit));
     std::string scratch;
     assignText(font.faceName, decodeField(name, encoding, scratch));

@@ -28,7 +28,7 @@ Card* newCard(CardList& list) {
 // Decoded texts are built here; kept from card to card, its strings allocate only a few times.
 using Scratch = std::string[4];
 
-void readCardLine(Card& card, ByteReader& in, TextEncoding encoding, Scratch& scratch) {
+void readCardLine(Card& card, ByteReader& in, ListEncoding encoding, Scratch& scratch) {
     constexpr int kFields = 6;
     std::string_view fields[kFields] = {"", "", "", "", "", ""};
     int reached = 0;
@@ -37,10 +37,11 @@ void readCardLine(Card& card, ByteReader& in, TextEncoding encoding, Scratch& sc
         if (!tabFollows)
             break;
     }
-    assignTexts(card, decodeField(fields[0], encoding, scratch[0]),
-                decodeField(fields[1], encoding, scratch[1]),
-                reached > 2 ? decodeField(fields[2], encoding, scratch[2]) : card.lesson(),
-                reached > 3 ? decodeField(fields[3], encoding, scratch[3]) : card.additionalInfo());
+    const TextEncoding other = encoding.question;
+    assignTexts(card, decodeField(fields[0], other, scratch[0]),
+                decodeField(fields[1], encoding.answer, scratch[1]),
+                reached > 2 ? decodeField(fields[2], other, scratch[2]) : card.lesson(),
+                reached > 3 ? decodeField(fields[3], other, scratch[3]) : card.additionalInfo());
     card.level = parseDecimal(fields[4]);
     card.id = parseDecimal(fields[5]); // replaces the id the card was made with
     in.skipLine();
@@ -78,7 +79,7 @@ TextEncoding readHead(ByteReader& in) {
 
 } // namespace
 
-int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding) {
+int readCardLines(CardList& list, ByteReader& in, ListEncoding encoding) {
     int count = 0;
     Scratch scratch;
     while (!in.atEnd() && !in.consumeLineEnd()) {
@@ -108,15 +109,18 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore) {
     ByteReader in(bytes);
     int mark = in.peek();
-    TextEncoding encoding = TextEncoding::cp1252;
+    ListEncoding encoding = TextEncoding::cp1252;
     if (mark == kOldFormatMark)
         return fileFailure(FileError::OldFormat, listfile::text::OldFormat);
     if (mark == kVersion102Mark || mark == kVersion20Mark) {
         info.formatName = mark == kVersion20Mark ? "zelk v 2.0" : "zelk v 1.0.2";
         encoding = readHead(in);
         if (mark == kVersion20Mark) {
-            FontDescription question = readFontBlock(in, encoding);
-            FontDescription answer = readFontBlock(in, encoding);
+            FontDescription question = readFontBlock(in, encoding.question);
+            FontDescription answer = readFontBlock(in, encoding.answer);
+            // The head's UTF-8 mark counts over any character set.
+            if (!encoding.isUtf8())
+                encoding = listEncodingOfFonts(question, answer);
             if (restore)
                 restore(question, answer);
         }
@@ -129,9 +133,9 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
             return fileFailure(FileError::NotAList, listfile::text::NotAList);
         info.formatName = "ASCII-tabsep-file";
         std::string_view text = bytes;
-        encoding = detectTextEncoding(text);
+        TextEncoding textEncoding = detectTextEncoding(text);
         ByteReader textIn(text);
-        importTextLines(list, textIn, info, encoding);
+        importTextLines(list, textIn, info, textEncoding);
     }
     modifiedFlag = 0;
     return {};

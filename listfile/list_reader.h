@@ -20,7 +20,7 @@ using FontRestore =
 // lesson or additional information stays "-" (an empty one that the line holds reads as empty),
 // a missing or non-numeric level or id reads as 0. A text longer than its field keeps its first
 // characters; the rest of that field is skipped.
-int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding = TextEncoding::cp1252);
+int readCardLines(CardList& list, ByteReader& in, ListEncoding encoding = TextEncoding::cp1252);
 
 // Imports a plain text file: one card per line, the question up to the TAB (line ends
 // included), the answer up to the line end, each at most 99 characters. Empty lines are skipped.
@@ -36,7 +36,8 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
 // go to restore), 0x7F a version 1.0.2 list, 0x7E an old format that is refused (text 123),
 // anything else a plain text import into the list (UTF-8 with or without a byte-order mark, or
 // Windows-1252 when the file is not UTF-8), unless it holds a NUL byte: such a file is no text and
-// is refused as not a list. A list is Windows-1252 unless its head carries the UTF-8 mark. Cards
+// is refused as not a list. A list is UTF-8 when its head carries the UTF-8 mark, else in the
+// code pages its fonts' character sets name (Windows-1252 for Western and any other set). Cards
 // of the list file's second part go to knownList. Nothing is shown: a refused file or one that
 // cannot be read is a failed result.
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,

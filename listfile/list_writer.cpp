@@ -7,6 +7,8 @@
 #include "listfile/text_encoding.h"
 #include "store/card_store.h"
 
+#include <utility>
+
 namespace {
 
 std::string backupFolder;
@@ -14,10 +16,14 @@ std::string backupFolder;
 // A card line is rarely longer than this; reserving it spares most reallocations.
 constexpr std::size_t kTypicalLineBytes = 64;
 
-bool appendCardLine(std::string& out, const Card& card, TextEncoding encoding) {
-    for (std::string_view text :
-         {card.question(), card.answer(), card.lesson(), card.additionalInfo()}) {
-        if (!appendEncoded(out, text, encoding))
+bool appendCardLine(std::string& out, const Card& card, ListEncoding encoding) {
+    const TextEncoding other = encoding.question;
+    const std::pair<std::string_view, TextEncoding> texts[] = {{card.question(), other},
+                                                               {card.answer(), encoding.answer},
+                                                               {card.lesson(), other},
+                                                               {card.additionalInfo(), other}};
+    for (auto [text, textEncoding] : texts) {
+        if (!appendEncoded(out, text, textEncoding))
             return false;
         out += '\t';
     }
@@ -31,12 +37,13 @@ bool appendCardLine(std::string& out, const Card& card, TextEncoding encoding) {
 // The whole file in the encoding; false as soon as a text does not fit it.
 bool appendListFile(std::string& out, const CardList& list, const CardList& known,
                     const FontDescription& questionFont, const FontDescription& answerFont,
-                    TextEncoding encoding) {
+                    ListEncoding encoding) {
     out += '\x80';
     out += "#File fuer Zelkprogramm\r\n";
-    out += encoding == TextEncoding::utf8 ? kUtf8FormatLine : kCp1252FormatLine;
+    out += encoding.isUtf8() ? kUtf8FormatLine : kCp1252FormatLine;
     out += "\r\nfrage\tantwort\tstufe\tlektion\tkarte_id\r\n";
-    if (!writeFontBlock(out, questionFont, encoding) || !writeFontBlock(out, answerFont, encoding))
+    if (!writeFontBlock(out, questionFont, encoding.question) ||
+        !writeFontBlock(out, answerFont, encoding.answer))
         return false;
     int lines = 0;
     if (!writeCardLines(list, out, lines, encoding))
@@ -51,7 +58,7 @@ void setListBackupFolder(std::string folder) {
     backupFolder = std::move(folder);
 }
 
-bool writeCardLines(const CardList& list, std::string& out, int& lineCount, TextEncoding encoding) {
+bool writeCardLines(const CardList& list, std::string& out, int& lineCount, ListEncoding encoding) {
     for (int i = 0; i < list.slotCount(); ++i) {
         const Card* card = list.slot(i);
         if (!card)
@@ -67,9 +74,10 @@ std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont) {
     std::string out;
     out.reserve(1024 + kTypicalLineBytes * static_cast<std::size_t>(list.size() + known.size()));
-    // Windows-1252 first, as every list was written before: a text that does not fit it means
-    // the whole file is written again in UTF-8.
-    if (appendListFile(out, list, known, questionFont, answerFont, TextEncoding::cp1252))
+    // The code pages of the fonts first, as every list was written before: a text that does not
+    // fit its code page means the whole file is written again in UTF-8.
+    if (appendListFile(out, list, known, questionFont, answerFont,
+                       listEncodingOfFonts(questionFont, answerFont)))
         return out;
     out.clear();
     appendListFile(out, list, known, questionFont, answerFont, TextEncoding::utf8);

@@ -11,7 +11,7 @@
 // Appends one card line per card of the list, in list order, and adds their number to the
 // counter. A line is question TAB answer TAB lesson TAB additional information TAB level TAB id,
 // ending with CR LF. False (the output incomplete) when a text has no form in the encoding.
-bool writeCardLines(const CardList& list, std::string& out, int& lineCount, TextEncoding encoding);
+bool writeCardLines(const CardList& list, std::string& out, int& lineCount, ListEncoding encoding);
 
 // The bytes of a version 2.0 list file: head, question font, answer font, the cards of the list,
 // an empty line, the known cards. In Windows-1252 when every text (face names too) fits it,

@@ -1,6 +1,5 @@
 #include "listfile/text_encoding.h"
 
-#include "store/cp1252.h"
 #include "store/utf8.h"
 
 #include <cstdint>
@@ -27,9 +26,13 @@ bool isAscii(std::string_view text) {
     return true;
 }
 
-bool appendCp1252(std::string& out, std::string_view text) {
+CodePage codePageOf(TextEncoding encoding) {
+    return static_cast<CodePage>(encoding);
+}
+
+bool appendInCodePage(std::string& out, std::string_view text, CodePage page) {
     for (std::size_t at = 0; at < text.size();) {
-        int byte = cp1252ByteOf(nextCodePoint(text, at));
+        int byte = byteOf(page, nextCodePoint(text, at));
         if (byte < 0)
             return false;
         out += blankedLineBreak(static_cast<char>(byte));
@@ -44,27 +47,41 @@ void appendUtf8Text(std::string& out, std::string_view text) {
         out[i] = blankedLineBreak(out[i]);
 }
 
-std::string_view fromStored(std::string_view field, std::string& scratch) {
+std::string_view fromCodePage(std::string_view field, CodePage page, std::string& scratch) {
     scratch.clear();
     for (char c : field)
-        appendUtf8(scratch, characterOfCp1252(static_cast<unsigned char>(c)));
+        appendUtf8(scratch, characterOf(page, static_cast<unsigned char>(c)));
     return scratch;
 }
 
 } // namespace
+
+static_assert(static_cast<int>(TextEncoding::cp1250) == static_cast<int>(CodePage::cp1250) &&
+              static_cast<int>(TextEncoding::cp1258) == static_cast<int>(CodePage::cp1258) &&
+              static_cast<int>(TextEncoding::utf8) == kCodePageCount);
+
+TextEncoding textEncodingOfCharSet(uint8_t charSet) {
+    return static_cast<TextEncoding>(codePageOfCharSet(charSet));
+}
+
+ListEncoding listEncodingOfFonts(const FontDescription& question, const FontDescription& answer) {
+    return {textEncodingOfCharSet(question.charSet), textEncodingOfCharSet(answer.charSet)};
+}
 
 bool appendEncoded(std::string& out, std::string_view text, TextEncoding encoding) {
     if (encoding == TextEncoding::utf8 || isAscii(text)) {
         appendUtf8Text(out, text);
         return true;
     }
-    return appendCp1252(out, text);
+    return appendInCodePage(out, text, codePageOf(encoding));
 }
 
 std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch) {
-    if (isAscii(field) || (encoding == TextEncoding::utf8 && isValidUtf8(field)))
+    if (isAscii(field))
         return field;
-    return fromStored(field, scratch);
+    if (encoding != TextEncoding::utf8)
+        return fromCodePage(field, codePageOf(encoding), scratch);
+    return isValidUtf8(field) ? field : fromCodePage(field, CodePage::cp1252, scratch);
 }
 
 TextEncoding detectTextEncoding(std::string_view& bytes) {

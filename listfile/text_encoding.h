@@ -1,13 +1,49 @@
 #pragma once
 
+#include "store/code_page.h"
+#include "store/font_description.h"
+
 #include <string>
 #include <string_view>
 
-// How texts stand in a file. Cards hold UTF-8; a list whose every text has a Windows-1252 byte is
-// written in Windows-1252, exactly as lists always were, and any other list in UTF-8 with the
-// same layout, marked in the second line of its head. An older reader skips the head and still
-// finds every card (with the bytes of the other characters as Windows-1252 letters).
-enum class TextEncoding { cp1252, utf8 };
+// How texts stand in a file. Cards hold UTF-8; a list whose every text has a byte in the Windows
+// code page of its font is written in those code pages, exactly as lists always were, and any
+// other list in UTF-8 with the same layout, marked in the second line of its head. An older
+// reader skips the head and still finds every card (with the bytes of the other characters as
+// letters of its code page). The code pages keep the order of CodePage.
+enum class TextEncoding : uint8_t {
+    cp1250,
+    cp1251,
+    cp1252,
+    cp1253,
+    cp1254,
+    cp1255,
+    cp1256,
+    cp1257,
+    cp1258,
+    utf8
+};
+
+// The encodings of a list file's texts. In a list of the Windows code pages each text is in the
+// code page of the font that shows it (the font's character set names it): the answer in the
+// answer font's, the question, lesson and additional information in the question font's (the
+// lesson is printed in that font too). A list written on a Western system with Russian answers
+// thus keeps its German umlauts in the questions. A UTF-8 list is UTF-8 throughout.
+struct ListEncoding {
+    TextEncoding question = TextEncoding::cp1252; // also the lesson and the additional information
+    TextEncoding answer = TextEncoding::cp1252;
+
+    ListEncoding() = default;
+    ListEncoding(TextEncoding all) : question(all), answer(all) {} // one for every text
+    ListEncoding(TextEncoding questionEncoding, TextEncoding answerEncoding)
+        : question(questionEncoding), answer(answerEncoding) {}
+    bool isUtf8() const { return question == TextEncoding::utf8; }
+};
+
+// The Windows code page of a font's character set.
+TextEncoding textEncodingOfCharSet(uint8_t charSet);
+// The code pages a list with these fonts is written in when its texts fit them.
+ListEncoding listEncodingOfFonts(const FontDescription& question, const FontDescription& answer);
 
 constexpr std::string_view kCp1252FormatLine = "#Format Version 2.0, PC";
 constexpr std::string_view kUtf8FormatLine = "#Format Version 2.0, UTF-8";
@@ -15,7 +51,7 @@ constexpr std::string_view kUtf8FormatLine = "#Format Version 2.0, UTF-8";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Appends a card text in the encoding with every TAB, CR and LF written as a blank: the formats
-// have no escape for them, and a saved file must read back as the same cards. In Windows-1252
+// have no escape for them, and a saved file must read back as the same cards. In a code page
 // false when a character has no byte there; what was appended is then incomplete.
 bool appendEncoded(std::string& out, std::string_view text, TextEncoding encoding);
 

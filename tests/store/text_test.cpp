@@ -1,15 +1,11 @@
 #include "store/card.h"
+#include "store/code_page.h"
 #include "store/cp1252.h"
 #include "store/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-TEST(Cp1252, everyByteSurvivesTheRoundTrip) {
-    for (int b = 0; b < 256; ++b)
-        EXPECT_EQ(cp1252ByteOf(characterOfCp1252(static_cast<unsigned char>(b))), b) << b;
-}
 
 TEST(Cp1252, highBytesAreTheWindowsRow) {
     // 0x80-0x9F as the Windows-1252 code page lists them; the five unused codes keep their value.
@@ -24,16 +20,37 @@ TEST(Cp1252, highBytesAreTheWindowsRow) {
     EXPECT_EQ(characterOfCp1252(0xA0), U'\u00A0');
 }
 
-TEST(Cp1252, everyOtherCharacterHasNoByte) {
-    int held = 0;
-    for (char32_t c = 0; c < 0x110000; ++c) {
-        int byte = cp1252ByteOf(c);
-        if (byte < 0)
-            continue;
-        ++held;
-        EXPECT_EQ(characterOfCp1252(static_cast<unsigned char>(byte)), c);
+// Each code page holds exactly 256 characters, one per byte, and finds the byte of each again.
+TEST(CodePages, everyByteSurvivesTheRoundTripAndNoOtherCharacterHasOne) {
+    for (int index = 0; index < kCodePageCount; ++index) {
+        const auto page = static_cast<CodePage>(index);
+        for (int b = 0; b < 256; ++b)
+            EXPECT_EQ(byteOf(page, characterOf(page, static_cast<unsigned char>(b))), b) << index;
+        int held = 0;
+        for (char32_t c = 0; c < 0x110000; ++c) {
+            int byte = byteOf(page, c);
+            if (byte < 0)
+                continue;
+            ++held;
+            EXPECT_EQ(characterOf(page, static_cast<unsigned char>(byte)), c) << index;
+        }
+        EXPECT_EQ(held, 256) << index;
     }
-    EXPECT_EQ(held, 256);
+}
+
+TEST(CodePages, fontCharacterSetsNameTheirLetters) {
+    struct Row {
+        uint8_t charSet;
+        unsigned char byte;
+        char32_t letter;
+    };
+    const Row rows[] = {{238, 0xA3, U'\u0141'}, {204, 0xC0, U'\u0410'}, {0, 0xDF, U'\u00DF'},
+                        {161, 0xE1, U'\u03B1'}, {162, 0xFD, U'\u0131'}, {177, 0xE0, U'\u05D0'},
+                        {178, 0xC7, U'\u0627'}, {186, 0xC0, U'\u0104'}, {163, 0xD0, U'\u0110'},
+                        {2, 0xDF, U'\u00DF'}}; // symbol and other sets: Windows-1252
+    for (const Row& row : rows)
+        EXPECT_EQ(characterOf(codePageOfCharSet(row.charSet), row.byte), row.letter)
+            << +row.charSet;
 }
 
 TEST(Utf8, checksCountsAndCutsWholeCharacters) {
