@@ -2,7 +2,6 @@
 
 #include "exam/answer_check_dialog.h"
 #include "exam/answer_match.h"
-#include "exam/exam_kinds.h"
 #include "exam/open_exams.h"
 #include "resources/string_table.h"
 #include "store/notices.h"
@@ -14,12 +13,10 @@
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
-#include "ui/main_window_host.h"
 #include "ui/modal.h"
 #include "ui/text_codec.h"
 #include "ui/tone.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,11 +32,6 @@ namespace {
 
 constexpr int kEndOfListText = 220;
 constexpr int kFieldCharacterHeight = 18;
-
-QWidget* mainWindow() {
-    ui::MainWindowHost* host = ui::mainWindowHost();
-    return host ? host->window() : nullptr;
-}
 
 QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
     auto* field = new QLineEdit;
@@ -58,7 +50,7 @@ QPushButton* addButton(QHBoxLayout* row, const QString& text, int id) {
 } // namespace
 
 ExamDialog* ExamDialog::open(ExamKind kind) {
-    ExamDialog* dialog = makeExamDialog(kind);
+    auto* dialog = new ExamDialog(kind);
     dialog->setWindowTitle(QString::fromUtf8(strings::text(examKindInfo(kind).titleText)));
     dialog->session_.start();
     if (dialog->session_.refused()) {
@@ -66,7 +58,7 @@ ExamDialog* ExamDialog::open(ExamKind kind) {
         return nullptr;
     }
     dialog->presentCard();
-    if (dialog->tornDown_)
+    if (dialog->isTornDown())
         return nullptr;
     dialog->showFeedback();
     dialog->show();
@@ -75,18 +67,26 @@ ExamDialog* ExamDialog::open(ExamKind kind) {
     return dialog;
 }
 
+namespace {
+
+// The examination's command, noted as open before the base grays it.
+ui::HeldCommand heldCommand(ExamKind kind) {
+    const ExamKindInfo& info = examKindInfo(kind);
+    noteExamOpened(info.commandId);
+    return {info.commandId, info.buttonId};
+}
+
+} // namespace
+
 ExamDialog::ExamDialog(ExamKind kind)
-    : QDialog(mainWindow()), session_(kind), commandId_(examKindInfo(kind).commandId),
-      buttonId_(examKindInfo(kind).buttonId) {
-    setModal(false);
+    : ui::ModelessWindow({heldCommand(kind)}, enableExamCommand,
+                         [command = examKindInfo(kind).commandId] { noteExamClosed(command); }),
+      session_(kind) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    noteExamOpened(commandId_);
-    grayExamCommand(commandId_, buttonId_);
     buildControls();
     questionField_->setFontFrom(questionFont, kFieldCharacterHeight, 0);
     answerField_->setFontFrom(answerFont, kFieldCharacterHeight, 0);
-    registerWindow(this);
 }
 
 void ExamDialog::buildControls() {
@@ -137,40 +137,8 @@ void ExamDialog::buildControls() {
     setMinimumWidth(420);
 }
 
-ExamDialog::~ExamDialog() {
-    // Destroyed with the main window: there is nothing left to give the commands back to.
-    teardown(false);
-}
-
-void ExamDialog::teardown(bool giveCommandsBack) {
-    if (tornDown_)
-        return;
-    tornDown_ = true;
-    noteExamClosed(commandId_);
-    // While Close List closes every window it puts the menu into its state without a list.
-    if (giveCommandsBack && !closingAll)
-        enableExamCommand(commandId_, buttonId_);
-    unregisterWindow(this);
-}
-
 void ExamDialog::finish() {
-    teardown(true);
-    hide();
-    deleteLater();
-}
-
-void ExamDialog::destroyWindow() {
-    teardown(true);
-    delete this;
-}
-
-void ExamDialog::reject() {
-    finish();
-}
-
-void ExamDialog::closeEvent(QCloseEvent* event) {
-    event->accept();
-    finish();
+    close();
 }
 
 void ExamDialog::presentCard() {
@@ -212,7 +180,7 @@ bool ExamDialog::evaluateAnswer(Card& card) {
 }
 
 void ExamDialog::nextCard() {
-    if (tornDown_)
+    if (isTornDown())
         return;
     QString rightAnswer;
     session_.nextCard([this, &rightAnswer](Card& card) {

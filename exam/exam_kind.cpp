@@ -3,6 +3,8 @@
 #include "resources/command_ids.h"
 #include "store/card_store.h"
 
+#include <iterator>
+
 namespace {
 
 // Indexed by ExamKind.
@@ -17,6 +19,7 @@ const ExamKindInfo kinds[] = {
     {757, cmd::SystematicExam, ctl::SystematicButton, PickOrder::Systematic},
     {758, cmd::LessonSystematic, 0, PickOrder::Systematic},
 };
+static_assert(std::size(kinds) == kExamKindCount, "one row for each examination kind");
 
 } // namespace
 

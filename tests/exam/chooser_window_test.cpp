@@ -52,7 +52,7 @@ TEST_F(Choosers, lessonListAndTheExaminationThatSuitsTheCount) {
     EXPECT_EQ(rows(chooser), (QStringList{"K", "C", "B", "A"}));
     EXPECT_TRUE(pressOk(chooser));
     ASSERT_EQ(openExams().size(), 1u);
-    EXPECT_STREQ(openExams()[0]->metaObject()->className(), "ExamLessonInOrder");
+    EXPECT_EQ(openExams()[0]->kind(), ExamKind::LessonInOrder);
 
     // The same command while its window is open: to the front, no second window.
     EXPECT_TRUE(pressOk(openLessonChooser({"A"})));
@@ -114,7 +114,7 @@ TEST_F(Choosers, levelChooserRefusesUntilALevelWithCardsIsChosen) {
                                         "Please enter an integer between 0 and 10000.",
                                         "Sorry: there are no cards on this level."}));
     ASSERT_EQ(openExams().size(), 1u);
-    EXPECT_STREQ(openExams()[0]->metaObject()->className(), "ExamLevelInOrder");
+    EXPECT_EQ(openExams()[0]->kind(), ExamKind::LevelInOrder);
     EXPECT_EQ(control<FontEdit>(openExams()[0], 1005)->text(), "q2");
     EXPECT_FALSE(host.isCommandEnabled(cmd::LevelInOrder));
 

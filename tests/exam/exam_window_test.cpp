@@ -1,5 +1,4 @@
 #include "exam/answer_check_dialog.h"
-#include "exam/exam_kinds.h"
 #include "exam/known_card_dialog.h"
 #include "tests/exam/exam_window_fixture.h"
 #include "ui/field_exchange.h"
@@ -17,7 +16,7 @@ TEST_F(ExamWindow, wholeShortExaminationThroughTheWindow) {
     ASSERT_TRUE(ui::runCommand(cmd::ExamInOrder));
     ExamDialog* exam = onlyExam();
     ASSERT_NE(exam, nullptr);
-    EXPECT_STREQ(exam->metaObject()->className(), "ExamInOrder");
+    EXPECT_EQ(exam->kind(), ExamKind::InOrder);
     EXPECT_EQ(exam->windowTitle(), "Examination in order");
     EXPECT_FALSE(host.isCommandEnabled(cmd::ExamInOrder));
     EXPECT_FALSE(host.isButtonEnabled(ctl::InOrderButton));
@@ -181,7 +180,7 @@ TEST_F(ExamWindow, knownWordsExaminationSendsAWrongCardBack) {
     std::vector<Card*> known = addCards(knownList, 2);
     ui::runCommand(cmd::ExamKnownWords);
     ExamDialog* exam = onlyExam();
-    EXPECT_STREQ(exam->metaObject()->className(), "ExamKnownWords");
+    EXPECT_EQ(exam->kind(), ExamKind::KnownWords);
     modal.queuePress(2);
     answer(exam, "wrong");
     EXPECT_EQ(mainList.slot(0), known[0]);
