@@ -1,6 +1,7 @@
 #include "cards/change_card_dialog.h"
 
 #include "cards/card_control_ids.h"
+#include "cards/card_texts.h"
 #include "cards/search_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
@@ -137,7 +138,7 @@ void ChangeCardDialog::showCard(Card* card) {
 void ChangeCardDialog::chooseFound(Card* card) {
     if (!card) {
         chosen_ = nullptr;
-        showError(261);
+        showError(cards::text::CardNotFound);
         return;
     }
     showCard(card);
@@ -165,7 +166,7 @@ void ChangeCardDialog::searchId() {
 
 void ChangeCardDialog::storeChanges() {
     if (!chosen_) {
-        showError(262);
+        showError(cards::text::NoCardToModify);
         return;
     }
     // The fields hold at most what the card holds, and assignText bounds every copy again.
@@ -177,10 +178,11 @@ void ChangeCardDialog::storeChanges() {
 
 void ChangeCardDialog::deleteCard() {
     if (!chosen_) {
-        showError(263);
+        showError(cards::text::NoCardToDelete);
         return;
     }
-    if (ui::askQuestion(text(136), text(264), ui::MessageButtons::YesNo, ui::MessageIcon::Warning,
+    if (ui::askQuestion(text(cards::text::CautionCaption), text(cards::text::ReallyDelete),
+                        ui::MessageButtons::YesNo, ui::MessageIcon::Warning,
                         ui::MessageAnswer::No) != ui::MessageAnswer::Yes)
         return;
     // The card the user sees goes, by identity: another card of the same id stays. It stays
@@ -188,7 +190,7 @@ void ChangeCardDialog::deleteCard() {
     if (removeCard(mainList, chosen_) || removeCard(knownList, chosen_))
         retireCard(chosen_);
     else
-        showError(265);
+        showError(cards::text::DeleteFailed);
     showCard(nullptr);
     modifiedFlag = 1;
 }

@@ -2,6 +2,7 @@
 
 #include "cards/card_control_ids.h"
 #include "cards/card_table_model.h"
+#include "cards/card_texts.h"
 #include "cards/lesson_rows.h"
 #include "cards/row_search.h"
 #include "cards/search_dialog.h"
@@ -276,7 +277,7 @@ void OverviewDialog::searchRows() {
     state.text = SearchDialog::ask(this, state.text, tr("Please enter the string to search for."));
     const int row = ::searchRows(model_->cards(), state);
     if (row < 0) {
-        showError(261);
+        showError(cards::text::CardNotFound);
         return;
     }
     const QModelIndex index = model_->index(row, 0);

@@ -2,6 +2,8 @@
 
 #include "exam/answer_check_dialog.h"
 #include "exam/answer_match.h"
+#include "exam/exam_control_ids.h"
+#include "exam/exam_texts.h"
 #include "exam/open_exams.h"
 #include "resources/string_table.h"
 #include "store/notices.h"
@@ -30,7 +32,6 @@
 
 namespace {
 
-constexpr int kEndOfListText = 220;
 constexpr int kFieldCharacterHeight = 18;
 
 QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
@@ -95,29 +96,29 @@ void ExamDialog::buildControls() {
 
     auto* texts = new QFormLayout;
     questionField_ = new FontEdit;
-    questionField_->setObjectName(QStringLiteral("1005"));
+    questionField_->setObjectName(QString::number(examctl::window::Question));
     // Read-only, but a Tab stop: the keyboard can move through a question wider than its field.
     questionField_->setReadOnly(true);
     texts->addRow(tr("Question"), questionField_);
     answerField_ = new FontEdit;
-    answerField_->setObjectName(QStringLiteral("1006"));
+    answerField_->setObjectName(QString::number(examctl::window::Answer));
     ui::limitCharacters(answerField_, kAnswerLimit); // any stored answer can be typed
     texts->addRow(tr("Answer"), answerField_);
     layout->addLayout(texts);
 
     auto* group = new QGroupBox;
     auto* card = new QFormLayout(group);
-    idField_ = addReadOnlyField(card, tr("Card Number (ID)"), 1004);
-    levelField_ = addReadOnlyField(card, tr("Level"), 1012);
-    infoField_ = addReadOnlyField(card, tr("Add. Inform."), 1007);
-    lessonField_ = addReadOnlyField(card, tr("Lesson"), 1008);
+    idField_ = addReadOnlyField(card, tr("Card Number (ID)"), examctl::window::CardId);
+    levelField_ = addReadOnlyField(card, tr("Level"), examctl::window::Level);
+    infoField_ = addReadOnlyField(card, tr("Add. Inform."), examctl::window::AdditionalInfo);
+    lessonField_ = addReadOnlyField(card, tr("Lesson"), examctl::window::Lesson);
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = addButton(buttons, tr("OK"), 3);
+    QPushButton* ok = addButton(buttons, tr("OK"), examctl::window::Ok);
     ok->setDefault(true);
-    QPushButton* edit = addButton(buttons, tr("Edit Card"), 1009);
-    QPushButton* close = addButton(buttons, tr("Close"), 4);
+    QPushButton* edit = addButton(buttons, tr("Edit Card"), examctl::window::EditCard);
+    QPushButton* close = addButton(buttons, tr("Close"), examctl::window::Close);
     layout->addLayout(buttons);
 
     // An addition to the template: what this examination has asked so far.
@@ -147,11 +148,11 @@ void ExamDialog::presentCard() {
         // The notice gives the tally of an examination that asked anything.
         const ExamTally tally = session_.tally();
         if (tally.asked > 0)
-            showNoticeText(std::string(strings::text(kEndOfListText)) + "\n\n" +
+            showNoticeText(std::string(strings::text(exam::text::EndOfList)) + "\n\n" +
                            tallyText({tally.asked, tally.right, tally.wrong, -1}).toStdString() +
                            ".");
         else
-            showNotice(kEndOfListText);
+            showNotice(exam::text::EndOfList);
         finish();
         return;
     }

@@ -1,5 +1,6 @@
 #include "exam/known_card_dialog.h"
 
+#include "exam/exam_control_ids.h"
 #include "ui/dialog_parent.h"
 #include "ui/modal.h"
 
@@ -19,10 +20,10 @@ KnownCardDialog::KnownCardDialog(QWidget* parent) : QDialog(parent) {
 
     auto* row = new QHBoxLayout;
     auto* keep = new QPushButton(tr("Keep It"));
-    keep->setObjectName(QStringLiteral("1"));
+    keep->setObjectName(QString::number(examctl::known::KeepIt));
     keep->setDefault(true);
     auto* known = new QPushButton(tr("Known Cards"));
-    known->setObjectName(QStringLiteral("2"));
+    known->setObjectName(QString::number(examctl::known::KnownCards));
     row->addWidget(keep);
     row->addWidget(known);
     layout->addLayout(row);

@@ -1,5 +1,6 @@
 #include "exam/lesson_choice.h"
 
+#include "exam/exam_texts.h"
 #include "exam/open_exams.h"
 #include "resources/command_ids.h"
 #include "store/card_store.h"
@@ -9,10 +10,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-namespace {
-constexpr int kNoCardsOpenText = 102;
-constexpr int kNoCardsOfLessonText = 240;
-} // namespace
+namespace {} // namespace
 
 std::vector<std::string> lessonNames() {
     std::vector<std::string> names; // in the order met; reversed at the end
@@ -29,7 +27,7 @@ std::vector<std::string> lessonNames() {
 
 LessonChoice chooseLessons(const std::vector<std::string>& names) {
     if (mainList.empty() && knownList.empty()) {
-        showError(kNoCardsOpenText);
+        showError(exam::text::NoCardsOpen);
         return LessonChoice::NoCardsOpen;
     }
     clearList(lessonList);
@@ -37,7 +35,7 @@ LessonChoice chooseLessons(const std::vector<std::string>& names) {
         copyCardsByLesson(mainList, lessonList, name);
     int count = countCards(lessonList);
     if (count == 0) {
-        showError(kNoCardsOfLessonText);
+        showError(exam::text::NoCardsOfLesson);
         return LessonChoice::NoCardsOfLesson;
     }
     enableExamCommand(cmd::LessonInOrder);

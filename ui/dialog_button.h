@@ -6,6 +6,10 @@ class QWidget;
 
 namespace ui {
 
+// The control ids of a dialog's OK and Cancel buttons, where the dialog has no names of its own.
+constexpr int kOkButton = 1;
+constexpr int kCancelButton = 2;
+
 // A push button of a dialog window, named by its control id. Every dialog button is
 // auto-default: Enter presses the button that has the keyboard, else the window's default
 // button. One rule for every window.
