@@ -43,10 +43,6 @@ FontEdit* fontField(QWidget* parent, int id, int limit, const FontDescription& f
     return f;
 }
 
-QPushButton* button(QWidget* parent, const QString& label, int id) {
-    return ui::dialogButton(label, id, parent);
-}
-
 QString text(int number) {
     return QString::fromUtf8(strings::text(number));
 }
@@ -93,13 +89,14 @@ void ChangeCardDialog::buildFields() {
     form->addRow(tr("Lesson"), lesson_);
     form->addRow(tr("Additional Information"), additionalInfo_);
 
-    QPushButton* ok = button(this, tr("OK"), cardctl::Ok);
+    QPushButton* ok = ui::dialogButton(tr("OK"), cardctl::Ok, this);
     ok->setDefault(true);
-    QPushButton* byId = button(this, tr("Search ID..."), cardctl::SearchId);
-    QPushButton* byQuestion = button(this, tr("Search Question..."), cardctl::SearchQuestion);
-    QPushButton* byAnswer = button(this, tr("Search Answer..."), cardctl::SearchAnswer);
-    QPushButton* remove = button(this, tr("Delete Card..."), cardctl::DeleteCard);
-    QPushButton* closeButton = button(this, tr("Close"), cardctl::Close);
+    QPushButton* byId = ui::dialogButton(tr("Search ID..."), cardctl::SearchId, this);
+    QPushButton* byQuestion =
+        ui::dialogButton(tr("Search Question..."), cardctl::SearchQuestion, this);
+    QPushButton* byAnswer = ui::dialogButton(tr("Search Answer..."), cardctl::SearchAnswer, this);
+    QPushButton* remove = ui::dialogButton(tr("Delete Card..."), cardctl::DeleteCard, this);
+    QPushButton* closeButton = ui::dialogButton(tr("Close"), cardctl::Close, this);
     connect(ok, &QPushButton::clicked, this, &ChangeCardDialog::storeChanges);
     connect(byId, &QPushButton::clicked, this, &ChangeCardDialog::searchId);
     connect(byQuestion, &QPushButton::clicked, this, [this] { searchText(SearchField::Question); });

@@ -12,6 +12,7 @@
 #include "ui/command_registry.h"
 #include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
+#include "ui/lesson_fold.h"
 #include "ui/text_codec.h"
 
 #include <QAbstractButton>
@@ -205,7 +206,7 @@ void OverviewDialog::fillTable() {
 
 // Each lesson once, without regard to case; filled only when the window opens.
 void OverviewDialog::fillLessonTable() {
-    for (const std::string& lesson : buildLessonRows(mainList, knownList)) {
+    for (const std::string& lesson : ui::lessonNames(mainList, knownList)) {
         auto* item = new QListWidgetItem(ui::fromStored(lesson), lessons_);
         item->setData(Qt::UserRole, QByteArray::fromStdString(lesson));
     }

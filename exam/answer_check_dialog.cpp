@@ -5,6 +5,7 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "store/utf8.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/text_codec.h"
@@ -26,13 +27,6 @@ QLineEdit* readOnly(QLineEdit* field, int id, const QString& text) {
     field->setReadOnly(true);
     ui::showFieldText(field, text);
     return field;
-}
-
-QPushButton* button(QHBoxLayout* row, const QString& text, int id) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QString::number(id));
-    row->addWidget(b);
-    return b;
 }
 
 } // namespace
@@ -73,10 +67,12 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
 
     auto* row = new QHBoxLayout;
     // Alt with N, Y, A or R presses a button without leaving the keyboard.
-    QPushButton* no = button(row, tr("&No"), examctl::check::No);
-    QPushButton* yes = button(row, tr("&Yes"), examctl::check::Yes);
-    QPushButton* add = button(row, tr("Yes, &add my answer"), examctl::check::AddMyAnswer);
-    QPushButton* replace = button(row, tr("Yes, &replace answer"), examctl::check::ReplaceAnswer);
+    QPushButton* no = ui::addDialogButton(row, tr("&No"), examctl::check::No);
+    QPushButton* yes = ui::addDialogButton(row, tr("&Yes"), examctl::check::Yes);
+    QPushButton* add =
+        ui::addDialogButton(row, tr("Yes, &add my answer"), examctl::check::AddMyAnswer);
+    QPushButton* replace =
+        ui::addDialogButton(row, tr("Yes, &replace answer"), examctl::check::ReplaceAnswer);
     layout->addLayout(row);
     no->setDefault(true);
     no->setFocus();

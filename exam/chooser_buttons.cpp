@@ -1,6 +1,7 @@
 #include "exam/chooser_buttons.h"
 
 #include "exam/exam_control_ids.h"
+#include "ui/dialog_button.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -9,13 +10,11 @@
 
 ChooserButtons addChooserButtons(QBoxLayout* layout) {
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QCoreApplication::translate("ChooserButtons", "OK"));
-    ok->setObjectName(QString::number(examctl::chooser::Ok));
+    QPushButton* ok = ui::addDialogButton(row, QCoreApplication::translate("ChooserButtons", "OK"),
+                                          examctl::chooser::Ok);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QCoreApplication::translate("ChooserButtons", "Cancel"));
-    cancel->setObjectName(QString::number(examctl::chooser::Cancel));
-    row->addWidget(ok);
-    row->addWidget(cancel);
+    QPushButton* cancel = ui::addDialogButton(
+        row, QCoreApplication::translate("ChooserButtons", "Cancel"), examctl::chooser::Cancel);
     layout->addLayout(row);
     return {ok, cancel};
 }

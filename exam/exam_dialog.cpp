@@ -42,12 +42,6 @@ QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
     return field;
 }
 
-QPushButton* addButton(QHBoxLayout* row, const QString& text, int id) {
-    QPushButton* button = ui::dialogButton(text, id);
-    row->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 ExamDialog* ExamDialog::open(ExamKind kind) {
@@ -115,10 +109,10 @@ void ExamDialog::buildControls() {
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = addButton(buttons, tr("OK"), examctl::window::Ok);
+    QPushButton* ok = ui::addDialogButton(buttons, tr("OK"), examctl::window::Ok);
     ok->setDefault(true);
-    QPushButton* edit = addButton(buttons, tr("Edit Card"), examctl::window::EditCard);
-    QPushButton* close = addButton(buttons, tr("Close"), examctl::window::Close);
+    QPushButton* edit = ui::addDialogButton(buttons, tr("Edit Card"), examctl::window::EditCard);
+    QPushButton* close = ui::addDialogButton(buttons, tr("Close"), examctl::window::Close);
     layout->addLayout(buttons);
 
     // An addition to the template: what this examination has asked so far.

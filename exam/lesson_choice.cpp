@@ -5,25 +5,6 @@
 #include "resources/command_ids.h"
 #include "store/card_store.h"
 #include "store/notices.h"
-#include "ui/lesson_fold.h"
-
-#include <algorithm>
-#include <unordered_set>
-
-namespace {} // namespace
-
-std::vector<std::string> lessonNames() {
-    std::vector<std::string> names; // in the order met; reversed at the end
-    std::unordered_set<std::string> folded;
-    auto collect = [&](Card* card) {
-        if (folded.insert(ui::foldLessonName(card->lesson())).second)
-            names.emplace_back(card->lesson());
-    };
-    mainList.forEach(collect);
-    knownList.forEach(collect);
-    std::reverse(names.begin(), names.end());
-    return names;
-}
 
 LessonChoice chooseLessons(const std::vector<std::string>& names) {
     if (mainList.empty() && knownList.empty()) {

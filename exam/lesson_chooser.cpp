@@ -5,6 +5,7 @@
 #include "exam/lesson_choice.h"
 #include "store/card_store.h"
 #include "ui/command_registry.h"
+#include "ui/lesson_fold.h"
 #include "ui/text_codec.h"
 
 #include <QLabel>
@@ -12,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNames()) {
+LessonChooser::LessonChooser(QWidget* parent)
+    : QDialog(parent), names_(ui::lessonNames(mainList, knownList)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(tr("Choose a lesson..."));

@@ -6,8 +6,6 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 
-namespace {} // namespace
-
 LevelChoice chooseLevel(int32_t level) {
     if (mainList.empty()) {
         showError(exam::text::NoCardsOpen);

@@ -3,8 +3,6 @@
 #include "print/print_texts.h"
 #include "store/notices.h"
 
-namespace {}
-
 PrintJob::~PrintJob() {
     if (documentOpen_)
         device_.abortDocument();

@@ -5,6 +5,7 @@
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "ui/character_limit.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/text_codec.h"
 
@@ -19,12 +20,6 @@
 namespace {
 
 constexpr int kHighestLevel = 100;
-
-QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 
@@ -69,11 +64,11 @@ QGridLayout* PrintSelectionDialog::makeChoices() {
 
 QDialogButtonBox* PrintSelectionDialog::makeButtons() {
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = makeButton(tr("Print"), QString::number(printctl::Print), this);
+    QPushButton* print = ui::dialogButton(tr("Print"), printctl::Print, this);
     print->setDefault(true);
     // Shows the pages before any paper is spent; a print can start from the preview.
-    QPushButton* preview = makeButton(tr("Pre&view..."), QStringLiteral("preview"), this);
-    QPushButton* cancel = makeButton(tr("Cancel"), QString::number(printctl::Cancel), this);
+    QPushButton* preview = ui::dialogButton(tr("Pre&view..."), QStringLiteral("preview"), this);
+    QPushButton* cancel = ui::dialogButton(tr("Cancel"), printctl::Cancel, this);
     buttons->addButton(print, QDialogButtonBox::AcceptRole);
     buttons->addButton(preview, QDialogButtonBox::ActionRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);

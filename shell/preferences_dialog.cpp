@@ -4,6 +4,7 @@
 #include "shell/preferences_control_ids.h"
 #include "shell/wrapping_radio_button.h"
 #include "store/preferences.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 
 #include <QButtonGroup>
@@ -39,12 +40,12 @@ PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
 void PreferencesDialog::buildControls() {
     DialogUnits du(font());
     setFixedSize(du.size(302, 162));
-    auto* ok = place(new QPushButton(tr("OK"), this), prefctl::Ok, du.rect(234, 7, 61, 14));
+    auto* ok = place(ui::dialogButton(tr("OK"), prefctl::Ok, this), 0, du.rect(234, 7, 61, 14));
     ok->setDefault(true);
     auto* cancel =
-        place(new QPushButton(tr("Cancel"), this), prefctl::Cancel, du.rect(234, 25, 61, 14));
-    auto* defaults =
-        place(new QPushButton(tr("Defaults"), this), prefctl::Defaults, du.rect(234, 43, 61, 14));
+        place(ui::dialogButton(tr("Cancel"), prefctl::Cancel, this), 0, du.rect(234, 25, 61, 14));
+    auto* defaults = place(ui::dialogButton(tr("Defaults"), prefctl::Defaults, this), 0,
+                           du.rect(234, 43, 61, 14));
     auto* prompt = place(new QLabel(tr("Enter the number of times that a word must be "
                                        "answered correctly before it can be "
                                        "considered known"),

@@ -1,5 +1,6 @@
 #pragma once
 
+class QBoxLayout;
 class QPushButton;
 class QString;
 class QWidget;
@@ -14,5 +15,9 @@ constexpr int kCancelButton = 2;
 // auto-default: Enter presses the button that has the keyboard, else the window's default
 // button. One rule for every window.
 QPushButton* dialogButton(const QString& text, int id, QWidget* parent = nullptr);
+// The same for a button named otherwise than by a number.
+QPushButton* dialogButton(const QString& text, const QString& name, QWidget* parent = nullptr);
+// A dialog button added to the end of a row.
+QPushButton* addDialogButton(QBoxLayout* row, const QString& text, int id);
 
 } // namespace ui
