@@ -1,5 +1,6 @@
 #include "cards/card_table_model.h"
 
+#include "cards/card_texts.h"
 #include "cards/level_pictures.h"
 #include "cards/overview_filter.h"
 #include "resources/string_table.h"
@@ -7,9 +8,6 @@
 #include "ui/text_codec.h"
 
 namespace {
-
-// Headings of the columns, in the string table from this number on.
-constexpr int kFirstHeading = 800;
 
 QVariant cellText(const Card& card, int column) {
     switch (column) {
@@ -81,7 +79,7 @@ QVariant CardTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= OverviewColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(strings::text(kFirstHeading + section));
+        return QString::fromUtf8(strings::text(cards::text::FirstHeading + section));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(columnAlignment(section));
     return {};

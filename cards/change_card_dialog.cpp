@@ -1,6 +1,7 @@
 #include "cards/change_card_dialog.h"
 
 #include "cards/card_control_ids.h"
+#include "cards/card_texts.h"
 #include "cards/search_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
@@ -40,10 +41,6 @@ FontEdit* fontField(QWidget* parent, int id, int limit, const FontDescription& f
     ui::limitCharacters(f, limit);
     f->setFontFrom(font, 12, 0);
     return f;
-}
-
-QPushButton* button(QWidget* parent, const QString& label, int id) {
-    return ui::dialogButton(label, id, parent);
 }
 
 QString text(int number) {
@@ -92,13 +89,14 @@ void ChangeCardDialog::buildFields() {
     form->addRow(tr("Lesson"), lesson_);
     form->addRow(tr("Additional Information"), additionalInfo_);
 
-    QPushButton* ok = button(this, tr("OK"), cardctl::Ok);
+    QPushButton* ok = ui::dialogButton(tr("OK"), cardctl::Ok, this);
     ok->setDefault(true);
-    QPushButton* byId = button(this, tr("Search ID..."), cardctl::SearchId);
-    QPushButton* byQuestion = button(this, tr("Search Question..."), cardctl::SearchQuestion);
-    QPushButton* byAnswer = button(this, tr("Search Answer..."), cardctl::SearchAnswer);
-    QPushButton* remove = button(this, tr("Delete Card..."), cardctl::DeleteCard);
-    QPushButton* closeButton = button(this, tr("Close"), cardctl::Close);
+    QPushButton* byId = ui::dialogButton(tr("Search ID..."), cardctl::SearchId, this);
+    QPushButton* byQuestion =
+        ui::dialogButton(tr("Search Question..."), cardctl::SearchQuestion, this);
+    QPushButton* byAnswer = ui::dialogButton(tr("Search Answer..."), cardctl::SearchAnswer, this);
+    QPushButton* remove = ui::dialogButton(tr("Delete Card..."), cardctl::DeleteCard, this);
+    QPushButton* closeButton = ui::dialogButton(tr("Close"), cardctl::Close, this);
     connect(ok, &QPushButton::clicked, this, &ChangeCardDialog::storeChanges);
     connect(byId, &QPushButton::clicked, this, &ChangeCardDialog::searchId);
     connect(byQuestion, &QPushButton::clicked, this, [this] { searchText(SearchField::Question); });
@@ -137,7 +135,7 @@ void ChangeCardDialog::showCard(Card* card) {
 void ChangeCardDialog::chooseFound(Card* card) {
     if (!card) {
         chosen_ = nullptr;
-        showError(261);
+        showError(cards::text::CardNotFound);
         return;
     }
     showCard(card);
@@ -165,7 +163,7 @@ void ChangeCardDialog::searchId() {
 
 void ChangeCardDialog::storeChanges() {
     if (!chosen_) {
-        showError(262);
+        showError(cards::text::NoCardToModify);
         return;
     }
     // The fields hold at most what the card holds, and assignText bounds every copy again.
@@ -177,10 +175,11 @@ void ChangeCardDialog::storeChanges() {
 
 void ChangeCardDialog::deleteCard() {
     if (!chosen_) {
-        showError(263);
+        showError(cards::text::NoCardToDelete);
         return;
     }
-    if (ui::askQuestion(text(136), text(264), ui::MessageButtons::YesNo, ui::MessageIcon::Warning,
+    if (ui::askQuestion(text(cards::text::CautionCaption), text(cards::text::ReallyDelete),
+                        ui::MessageButtons::YesNo, ui::MessageIcon::Warning,
                         ui::MessageAnswer::No) != ui::MessageAnswer::Yes)
         return;
     // The card the user sees goes, by identity: another card of the same id stays. It stays
@@ -188,7 +187,7 @@ void ChangeCardDialog::deleteCard() {
     if (removeCard(mainList, chosen_) || removeCard(knownList, chosen_))
         retireCard(chosen_);
     else
-        showError(265);
+        showError(cards::text::DeleteFailed);
     showCard(nullptr);
     modifiedFlag = 1;
 }

@@ -1,21 +1,6 @@
 #include "cards/lesson_rows.h"
 
-#include "ui/lesson_fold.h"
-
 #include <unordered_map>
-#include <unordered_set>
-
-std::vector<std::string> buildLessonRows(const CardList& main, const CardList& known) {
-    std::vector<std::string> firstSeen;
-    std::unordered_set<std::string> folded;
-    auto visit = [&](const Card* card) {
-        if (folded.insert(ui::foldLessonName(card->lesson())).second)
-            firstSeen.emplace_back(card->lesson());
-    };
-    main.forEach(visit);
-    known.forEach(visit);
-    return {firstSeen.rbegin(), firstSeen.rend()};
-}
 
 void collectLessonCards(const CardList& main, const CardList& known,
                         const std::vector<std::string>& lessons, CardList& target) {

@@ -1,6 +1,7 @@
 #include "cards/new_card_dialog.h"
 
 #include "cards/card_control_ids.h"
+#include "cards/card_texts.h"
 #include "cards/card_windows_open.h"
 #include "cards/entry_update.h"
 #include "resources/command_ids.h"
@@ -102,7 +103,7 @@ void NewCardDialog::enterWord() {
     // Only the empty text is refused: a field of blanks counts as filled.
     if (question.empty() || answer.empty()) {
         activateWindow();
-        showError(260);
+        showError(cards::text::EmptyCard);
         return;
     }
     addCard(mainList, question, answer, ui::toStored(lesson_->text()),

@@ -2,6 +2,7 @@
 
 #include "cards/card_control_ids.h"
 #include "cards/card_table_model.h"
+#include "cards/card_texts.h"
 #include "cards/lesson_rows.h"
 #include "cards/row_search.h"
 #include "cards/search_dialog.h"
@@ -11,6 +12,7 @@
 #include "ui/command_registry.h"
 #include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
+#include "ui/lesson_fold.h"
 #include "ui/text_codec.h"
 
 #include <QAbstractButton>
@@ -204,7 +206,7 @@ void OverviewDialog::fillTable() {
 
 // Each lesson once, without regard to case; filled only when the window opens.
 void OverviewDialog::fillLessonTable() {
-    for (const std::string& lesson : buildLessonRows(mainList, knownList)) {
+    for (const std::string& lesson : ui::lessonNames(mainList, knownList)) {
         auto* item = new QListWidgetItem(ui::fromStored(lesson), lessons_);
         item->setData(Qt::UserRole, QByteArray::fromStdString(lesson));
     }
@@ -276,7 +278,7 @@ void OverviewDialog::searchRows() {
     state.text = SearchDialog::ask(this, state.text, tr("Please enter the string to search for."));
     const int row = ::searchRows(model_->cards(), state);
     if (row < 0) {
-        showError(261);
+        showError(cards::text::CardNotFound);
         return;
     }
     const QModelIndex index = model_->index(row, 0);

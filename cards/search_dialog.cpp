@@ -2,6 +2,7 @@
 
 #include "cards/card_control_ids.h"
 #include "ui/character_limit.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/modal.h"
@@ -21,8 +22,7 @@ SearchDialog::SearchDialog(QWidget* parent, std::string_view initialText, const 
     field_->setTextBytes(text_);
     field_->setObjectName(QString::number(cardctl::SearchText));
 
-    auto* searchButton = new QPushButton(tr("Search"), this);
-    searchButton->setObjectName(QString::number(cardctl::Ok));
+    QPushButton* searchButton = ui::dialogButton(tr("Search"), cardctl::Ok, this);
     searchButton->setDefault(true);
     connect(searchButton, &QPushButton::clicked, this, &SearchDialog::search);
 

@@ -1,8 +1,11 @@
 #include "exam/answer_check_dialog.h"
 
+#include "exam/exam_control_ids.h"
+#include "exam/exam_texts.h"
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "store/utf8.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/text_codec.h"
@@ -16,7 +19,6 @@
 
 namespace {
 
-constexpr int kTooLongToAddText = 223;
 constexpr int kCheckCharacterHeight = 12;
 constexpr int kHighestLevel = 128;
 
@@ -25,13 +27,6 @@ QLineEdit* readOnly(QLineEdit* field, int id, const QString& text) {
     field->setReadOnly(true);
     ui::showFieldText(field, text);
     return field;
-}
-
-QPushButton* button(QHBoxLayout* row, const QString& text, int id) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QString::number(id));
-    row->addWidget(b);
-    return b;
 }
 
 } // namespace
@@ -51,26 +46,33 @@ void AnswerCheckDialog::buildControls(const FontDescription& questionFontSource,
         tr("Your answer and the answer in the database differ. Are both answers right?")));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Card Number (ID)"), readOnly(new QLineEdit, 1008, QString::number(card_.id)));
-    levelField_ = readOnly(new QLineEdit, 1012, QString::number(card_.level));
+    form->addRow(tr("Card Number (ID)"),
+                 readOnly(new QLineEdit, examctl::check::CardId, QString::number(card_.id)));
+    levelField_ = readOnly(new QLineEdit, examctl::check::Level, QString::number(card_.level));
     form->addRow(tr("Level"), levelField_);
     auto fontField = [&](int id, const FontDescription& source, std::string_view text) {
         auto* field = new FontEdit;
         field->setFontFrom(source, kCheckCharacterHeight, 0);
         return readOnly(field, id, ui::fromStored(text));
     };
-    form->addRow(tr("Question"), fontField(1005, questionFontSource, card_.question()));
-    form->addRow(tr("Your Answer"), fontField(1006, answerFontSource, typed_));
-    form->addRow(tr("Answer in the Database"), fontField(1007, answerFontSource, card_.answer()));
-    form->addRow(tr("Lesson"), readOnly(new QLineEdit, 1004, ui::fromStored(card_.lesson())));
+    form->addRow(tr("Question"),
+                 fontField(examctl::check::Question, questionFontSource, card_.question()));
+    form->addRow(tr("Your Answer"),
+                 fontField(examctl::check::TypedAnswer, answerFontSource, typed_));
+    form->addRow(tr("Answer in the Database"),
+                 fontField(examctl::check::StoredAnswer, answerFontSource, card_.answer()));
+    form->addRow(tr("Lesson"),
+                 readOnly(new QLineEdit, examctl::check::Lesson, ui::fromStored(card_.lesson())));
     layout->addLayout(form);
 
     auto* row = new QHBoxLayout;
     // Alt with N, Y, A or R presses a button without leaving the keyboard.
-    QPushButton* no = button(row, tr("&No"), 2);
-    QPushButton* yes = button(row, tr("&Yes"), 3);
-    QPushButton* add = button(row, tr("Yes, &add my answer"), 2000);
-    QPushButton* replace = button(row, tr("Yes, &replace answer"), 2001);
+    QPushButton* no = ui::addDialogButton(row, tr("&No"), examctl::check::No);
+    QPushButton* yes = ui::addDialogButton(row, tr("&Yes"), examctl::check::Yes);
+    QPushButton* add =
+        ui::addDialogButton(row, tr("Yes, &add my answer"), examctl::check::AddMyAnswer);
+    QPushButton* replace =
+        ui::addDialogButton(row, tr("Yes, &replace answer"), examctl::check::ReplaceAnswer);
     layout->addLayout(row);
     no->setDefault(true);
     no->setFocus();
@@ -86,7 +88,7 @@ void AnswerCheckDialog::addMyAnswer() {
     std::string joined = std::string(card_.answer()) + ", " + typed_;
     // The joined answer is stored whole or not at all.
     if (countCharacters(joined) > kAnswerLimit) {
-        showError(kTooLongToAddText);
+        showError(exam::text::TooLongToAdd);
     } else {
         assignText(card_, CardField::answer, joined);
         modifiedFlag = 1;

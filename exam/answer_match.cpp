@@ -1,5 +1,6 @@
 #include "exam/answer_match.h"
 
+#include "exam/exam_texts.h"
 #include "store/notices.h"
 #include "store/preferences.h"
 #include "ui/text_codec.h"
@@ -8,8 +9,6 @@
 #include <array>
 
 namespace {
-
-constexpr int kTooManyMeaningsText = 225;
 
 bool isSeparator(char c) {
     return c == ',' || c == ';';
@@ -110,6 +109,6 @@ bool matchesAnswer(const Card& card, std::string_view typed) {
     AnswerMatch result =
         compareAnswer(ui::composedText(card.answer()), ui::composedText(typed), rule);
     if (result == AnswerMatch::TooManyMeanings)
-        showError(kTooManyMeaningsText);
+        showError(exam::text::TooManyMeanings);
     return result == AnswerMatch::Right;
 }

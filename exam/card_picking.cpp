@@ -1,5 +1,6 @@
 #include "exam/card_picking.h"
 
+#include "exam/exam_texts.h"
 #include "exam/random_number.h"
 #include "store/notices.h"
 
@@ -7,7 +8,6 @@ RecentPicks recentPicks;
 
 namespace {
 
-constexpr int kTooFewWordsText = 221;
 constexpr int kGeneratorRange = 32768;
 
 // The card at index r of the list in list order, free slots not counted.
@@ -59,7 +59,7 @@ Card* pickRandom(const CardList& list) {
     for (;;) {
         int n = countCards(list);
         if (n <= 3) {
-            showError(kTooFewWordsText);
+            showError(exam::text::TooFewWords);
             return nullptr;
         }
         Card* card = cardAtIndex(list, drawIndex(n));

@@ -1,5 +1,8 @@
 #include "exam/chooser_buttons.h"
 
+#include "exam/exam_control_ids.h"
+#include "ui/dialog_button.h"
+
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -7,13 +10,11 @@
 
 ChooserButtons addChooserButtons(QBoxLayout* layout) {
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QCoreApplication::translate("ChooserButtons", "OK"));
-    ok->setObjectName(QStringLiteral("1"));
+    QPushButton* ok = ui::addDialogButton(row, QCoreApplication::translate("ChooserButtons", "OK"),
+                                          examctl::chooser::Ok);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QCoreApplication::translate("ChooserButtons", "Cancel"));
-    cancel->setObjectName(QStringLiteral("2"));
-    row->addWidget(ok);
-    row->addWidget(cancel);
+    QPushButton* cancel = ui::addDialogButton(
+        row, QCoreApplication::translate("ChooserButtons", "Cancel"), examctl::chooser::Cancel);
     layout->addLayout(row);
     return {ok, cancel};
 }

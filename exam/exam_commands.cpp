@@ -13,11 +13,6 @@
 
 namespace {
 
-QWidget* mainWindow() {
-    ui::MainWindowHost* host = ui::mainWindowHost();
-    return host ? host->window() : nullptr;
-}
-
 void openExam(ExamKind kind) {
     ExamDialog::open(kind);
 }
@@ -38,12 +33,12 @@ void openLessonExam(ExamKind kind, QPointer<ExamDialog>& window) {
 }
 
 void chooseLesson() {
-    auto* chooser = new LessonChooser(mainWindow());
+    auto* chooser = new LessonChooser(ui::mainWindow());
     chooser->show();
 }
 
 void chooseLevel() {
-    LevelChooser chooser(mainWindow());
+    LevelChooser chooser(ui::mainWindow());
     if (ui::runModal(chooser) == ui::kResultOk)
         openExam(ExamKind::LevelInOrder);
 }

@@ -2,7 +2,8 @@
 
 #include "exam/answer_check_dialog.h"
 #include "exam/answer_match.h"
-#include "exam/exam_kinds.h"
+#include "exam/exam_control_ids.h"
+#include "exam/exam_texts.h"
 #include "exam/open_exams.h"
 #include "resources/string_table.h"
 #include "store/notices.h"
@@ -14,12 +15,10 @@
 #include "ui/field_exchange.h"
 #include "ui/font_edit.h"
 #include "ui/fonts.h"
-#include "ui/main_window_host.h"
 #include "ui/modal.h"
 #include "ui/text_codec.h"
 #include "ui/tone.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,13 +32,7 @@
 
 namespace {
 
-constexpr int kEndOfListText = 220;
 constexpr int kFieldCharacterHeight = 18;
-
-QWidget* mainWindow() {
-    ui::MainWindowHost* host = ui::mainWindowHost();
-    return host ? host->window() : nullptr;
-}
 
 QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
     auto* field = new QLineEdit;
@@ -49,16 +42,10 @@ QLineEdit* addReadOnlyField(QFormLayout* form, const QString& label, int id) {
     return field;
 }
 
-QPushButton* addButton(QHBoxLayout* row, const QString& text, int id) {
-    QPushButton* button = ui::dialogButton(text, id);
-    row->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 ExamDialog* ExamDialog::open(ExamKind kind) {
-    ExamDialog* dialog = makeExamDialog(kind);
+    auto* dialog = new ExamDialog(kind);
     dialog->setWindowTitle(QString::fromUtf8(strings::text(examKindInfo(kind).titleText)));
     dialog->session_.start();
     if (dialog->session_.refused()) {
@@ -66,7 +53,7 @@ ExamDialog* ExamDialog::open(ExamKind kind) {
         return nullptr;
     }
     dialog->presentCard();
-    if (dialog->tornDown_)
+    if (dialog->isTornDown())
         return nullptr;
     dialog->showFeedback();
     dialog->show();
@@ -75,18 +62,26 @@ ExamDialog* ExamDialog::open(ExamKind kind) {
     return dialog;
 }
 
+namespace {
+
+// The examination's command, noted as open before the base grays it.
+ui::HeldCommand heldCommand(ExamKind kind) {
+    const ExamKindInfo& info = examKindInfo(kind);
+    noteExamOpened(info.commandId);
+    return {info.commandId, info.buttonId};
+}
+
+} // namespace
+
 ExamDialog::ExamDialog(ExamKind kind)
-    : QDialog(mainWindow()), session_(kind), commandId_(examKindInfo(kind).commandId),
-      buttonId_(examKindInfo(kind).buttonId) {
-    setModal(false);
+    : ui::ModelessWindow({heldCommand(kind)}, enableExamCommand,
+                         [command = examKindInfo(kind).commandId] { noteExamClosed(command); }),
+      session_(kind) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    noteExamOpened(commandId_);
-    grayExamCommand(commandId_, buttonId_);
     buildControls();
     questionField_->setFontFrom(questionFont, kFieldCharacterHeight, 0);
     answerField_->setFontFrom(answerFont, kFieldCharacterHeight, 0);
-    registerWindow(this);
 }
 
 void ExamDialog::buildControls() {
@@ -95,29 +90,29 @@ void ExamDialog::buildControls() {
 
     auto* texts = new QFormLayout;
     questionField_ = new FontEdit;
-    questionField_->setObjectName(QStringLiteral("1005"));
+    questionField_->setObjectName(QString::number(examctl::window::Question));
     // Read-only, but a Tab stop: the keyboard can move through a question wider than its field.
     questionField_->setReadOnly(true);
     texts->addRow(tr("Question"), questionField_);
     answerField_ = new FontEdit;
-    answerField_->setObjectName(QStringLiteral("1006"));
+    answerField_->setObjectName(QString::number(examctl::window::Answer));
     ui::limitCharacters(answerField_, kAnswerLimit); // any stored answer can be typed
     texts->addRow(tr("Answer"), answerField_);
     layout->addLayout(texts);
 
     auto* group = new QGroupBox;
     auto* card = new QFormLayout(group);
-    idField_ = addReadOnlyField(card, tr("Card Number (ID)"), 1004);
-    levelField_ = addReadOnlyField(card, tr("Level"), 1012);
-    infoField_ = addReadOnlyField(card, tr("Add. Inform."), 1007);
-    lessonField_ = addReadOnlyField(card, tr("Lesson"), 1008);
+    idField_ = addReadOnlyField(card, tr("Card Number (ID)"), examctl::window::CardId);
+    levelField_ = addReadOnlyField(card, tr("Level"), examctl::window::Level);
+    infoField_ = addReadOnlyField(card, tr("Add. Inform."), examctl::window::AdditionalInfo);
+    lessonField_ = addReadOnlyField(card, tr("Lesson"), examctl::window::Lesson);
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = addButton(buttons, tr("OK"), 3);
+    QPushButton* ok = ui::addDialogButton(buttons, tr("OK"), examctl::window::Ok);
     ok->setDefault(true);
-    QPushButton* edit = addButton(buttons, tr("Edit Card"), 1009);
-    QPushButton* close = addButton(buttons, tr("Close"), 4);
+    QPushButton* edit = ui::addDialogButton(buttons, tr("Edit Card"), examctl::window::EditCard);
+    QPushButton* close = ui::addDialogButton(buttons, tr("Close"), examctl::window::Close);
     layout->addLayout(buttons);
 
     // An addition to the template: what this examination has asked so far.
@@ -137,40 +132,8 @@ void ExamDialog::buildControls() {
     setMinimumWidth(420);
 }
 
-ExamDialog::~ExamDialog() {
-    // Destroyed with the main window: there is nothing left to give the commands back to.
-    teardown(false);
-}
-
-void ExamDialog::teardown(bool giveCommandsBack) {
-    if (tornDown_)
-        return;
-    tornDown_ = true;
-    noteExamClosed(commandId_);
-    // While Close List closes every window it puts the menu into its state without a list.
-    if (giveCommandsBack && !closingAll)
-        enableExamCommand(commandId_, buttonId_);
-    unregisterWindow(this);
-}
-
 void ExamDialog::finish() {
-    teardown(true);
-    hide();
-    deleteLater();
-}
-
-void ExamDialog::destroyWindow() {
-    teardown(true);
-    delete this;
-}
-
-void ExamDialog::reject() {
-    finish();
-}
-
-void ExamDialog::closeEvent(QCloseEvent* event) {
-    event->accept();
-    finish();
+    close();
 }
 
 void ExamDialog::presentCard() {
@@ -179,11 +142,11 @@ void ExamDialog::presentCard() {
         // The notice gives the tally of an examination that asked anything.
         const ExamTally tally = session_.tally();
         if (tally.asked > 0)
-            showNoticeText(std::string(strings::text(kEndOfListText)) + "\n\n" +
+            showNoticeText(std::string(strings::text(exam::text::EndOfList)) + "\n\n" +
                            tallyText({tally.asked, tally.right, tally.wrong, -1}).toStdString() +
                            ".");
         else
-            showNotice(kEndOfListText);
+            showNotice(exam::text::EndOfList);
         finish();
         return;
     }
@@ -212,7 +175,7 @@ bool ExamDialog::evaluateAnswer(Card& card) {
 }
 
 void ExamDialog::nextCard() {
-    if (tornDown_)
+    if (isTornDown())
         return;
     QString rightAnswer;
     session_.nextCard([this, &rightAnswer](Card& card) {

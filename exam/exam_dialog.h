@@ -1,9 +1,7 @@
 #pragma once
 
 #include "exam/exam_session.h"
-#include "store/window_registry.h"
-
-#include <QDialog>
+#include "ui/modeless_window.h"
 
 #include <string>
 
@@ -17,17 +15,12 @@ class QTimer;
 // at OK, the next card picked by the kind. Modeless; while it is open its command is grayed and
 // its button disabled. Close, Escape, the close box, the end of the list and Close List all end
 // in one teardown that gives them back.
-class ExamDialog : public QDialog, public RegisteredWindow {
+class ExamDialog : public ui::ModelessWindow {
     Q_OBJECT
 public:
     // Makes the examination of the kind and shows its first card. Returns nullptr when it ended
     // at once (no first card, or refused for too few cards).
     static ExamDialog* open(ExamKind kind);
-
-    ~ExamDialog() override;
-
-    void destroyWindow() override;
-    void reject() override;
 
     // OK: judges the answer and shows the following card.
     void nextCard();
@@ -35,16 +28,14 @@ public:
     void presentCard();
 
     const ExamSession& session() const { return session_; }
+    ExamKind kind() const { return session_.kind(); }
     const std::string& answerText() const { return answerText_; }
 
     // How long "Right:" and the stored answer stay on the feedback line after a right answer.
     static constexpr int kRightAnswerShownMs = 2500;
 
-protected:
-    explicit ExamDialog(ExamKind kind);
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    explicit ExamDialog(ExamKind kind);
     void buildControls();
     // Reads the typed answer, judges it and, when it differs, asks the user; true for right.
     bool evaluateAnswer(Card& card);
@@ -53,12 +44,8 @@ private:
     void showFeedback(const QString& rightAnswer = {});
     static QString tallyText(const ExamTally& tally);
     void finish();
-    void teardown(bool giveCommandsBack);
 
     ExamSession session_;
-    int commandId_;
-    int buttonId_;
-    bool tornDown_ = false;
     std::string answerText_;
     std::string questionText_;
 

@@ -1,22 +1,27 @@
 #include "exam/exam_kind.h"
 
+#include "exam/exam_texts.h"
 #include "resources/command_ids.h"
 #include "store/card_store.h"
+
+#include <iterator>
 
 namespace {
 
 // Indexed by ExamKind.
 const ExamKindInfo kinds[] = {
-    {750, cmd::ExamInOrder, ctl::InOrderButton, PickOrder::InOrder},
-    {751, cmd::ExamWrongWords, ctl::WrongWordsButton, PickOrder::InOrder},
-    {752, cmd::LevelInOrder, 0, PickOrder::InOrder},
-    {753, cmd::LessonInOrder, 0, PickOrder::InOrder},
-    {754, cmd::ExamKnownWords, 0, PickOrder::InOrder},
-    {755, cmd::ExamRandom, ctl::RandomButton, PickOrder::Random},
-    {756, cmd::LessonRandom, 0, PickOrder::Random},
-    {757, cmd::SystematicExam, ctl::SystematicButton, PickOrder::Systematic},
-    {758, cmd::LessonSystematic, 0, PickOrder::Systematic},
+    {exam::text::InOrderTitle, cmd::ExamInOrder, ctl::InOrderButton, PickOrder::InOrder},
+    {exam::text::WrongWordsTitle, cmd::ExamWrongWords, ctl::WrongWordsButton, PickOrder::InOrder},
+    {exam::text::LevelInOrderTitle, cmd::LevelInOrder, 0, PickOrder::InOrder},
+    {exam::text::LessonInOrderTitle, cmd::LessonInOrder, 0, PickOrder::InOrder},
+    {exam::text::KnownWordsTitle, cmd::ExamKnownWords, 0, PickOrder::InOrder},
+    {exam::text::RandomTitle, cmd::ExamRandom, ctl::RandomButton, PickOrder::Random},
+    {exam::text::LessonRandomTitle, cmd::LessonRandom, 0, PickOrder::Random},
+    {exam::text::SystematicTitle, cmd::SystematicExam, ctl::SystematicButton,
+     PickOrder::Systematic},
+    {exam::text::LessonSystematicTitle, cmd::LessonSystematic, 0, PickOrder::Systematic},
 };
+static_assert(std::size(kinds) == kExamKindCount, "one row for each examination kind");
 
 } // namespace
 

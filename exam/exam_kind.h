@@ -14,9 +14,11 @@ enum class ExamKind {
     Systematic,
     LessonSystematic,
 };
+constexpr int kExamKindCount = static_cast<int>(ExamKind::LessonSystematic) + 1;
 
 enum class PickOrder { InOrder, Random, Systematic };
 
+// What sets one kind's window apart from another's.
 struct ExamKindInfo {
     int titleText; // number of the window title in the string table
     int commandId; // the command that starts it, grayed while it is open

@@ -1,12 +1,12 @@
 #include "exam/exam_session.h"
 
 #include "exam/card_picking.h"
+#include "exam/exam_texts.h"
 #include "exam/levels.h"
 #include "store/notices.h"
 
 namespace {
 
-constexpr int kTooFewForSystematicText = 222;
 constexpr int kFewestSystematicCards = 11;
 
 // Sets inKnownWordsExam for as long as the known-words examination judges one answer.
@@ -42,7 +42,7 @@ void ExamSession::start() {
         break;
     case PickOrder::Systematic:
         if (countCards(source) < kFewestSystematicCards) {
-            showError(kTooFewForSystematicText);
+            showError(exam::text::TooFewForSystematic);
             refused_ = true;
             return;
         }

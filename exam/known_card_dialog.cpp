@@ -1,5 +1,7 @@
 #include "exam/known_card_dialog.h"
 
+#include "exam/exam_control_ids.h"
+#include "ui/dialog_button.h"
 #include "ui/dialog_parent.h"
 #include "ui/modal.h"
 
@@ -18,13 +20,9 @@ KnownCardDialog::KnownCardDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(text);
 
     auto* row = new QHBoxLayout;
-    auto* keep = new QPushButton(tr("Keep It"));
-    keep->setObjectName(QStringLiteral("1"));
+    QPushButton* keep = ui::addDialogButton(row, tr("Keep It"), examctl::known::KeepIt);
     keep->setDefault(true);
-    auto* known = new QPushButton(tr("Known Cards"));
-    known->setObjectName(QStringLiteral("2"));
-    row->addWidget(keep);
-    row->addWidget(known);
+    QPushButton* known = ui::addDialogButton(row, tr("Known Cards"), examctl::known::KnownCards);
     layout->addLayout(row);
 
     connect(keep, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,35 +1,14 @@
 #include "exam/lesson_choice.h"
 
+#include "exam/exam_texts.h"
 #include "exam/open_exams.h"
 #include "resources/command_ids.h"
 #include "store/card_store.h"
 #include "store/notices.h"
-#include "ui/lesson_fold.h"
-
-#include <algorithm>
-#include <unordered_set>
-
-namespace {
-constexpr int kNoCardsOpenText = 102;
-constexpr int kNoCardsOfLessonText = 240;
-} // namespace
-
-std::vector<std::string> lessonNames() {
-    std::vector<std::string> names; // in the order met; reversed at the end
-    std::unordered_set<std::string> folded;
-    auto collect = [&](Card* card) {
-        if (folded.insert(ui::foldLessonName(card->lesson())).second)
-            names.emplace_back(card->lesson());
-    };
-    mainList.forEach(collect);
-    knownList.forEach(collect);
-    std::reverse(names.begin(), names.end());
-    return names;
-}
 
 LessonChoice chooseLessons(const std::vector<std::string>& names) {
     if (mainList.empty() && knownList.empty()) {
-        showError(kNoCardsOpenText);
+        showError(exam::text::NoCardsOpen);
         return LessonChoice::NoCardsOpen;
     }
     clearList(lessonList);
@@ -37,7 +16,7 @@ LessonChoice chooseLessons(const std::vector<std::string>& names) {
         copyCardsByLesson(mainList, lessonList, name);
     int count = countCards(lessonList);
     if (count == 0) {
-        showError(kNoCardsOfLessonText);
+        showError(exam::text::NoCardsOfLesson);
         return LessonChoice::NoCardsOfLesson;
     }
     enableExamCommand(cmd::LessonInOrder);

@@ -3,11 +3,6 @@
 #include <string>
 #include <vector>
 
-// The lesson names of the open list for the lesson chooser, top to bottom: every name once
-// (upper and lower case not told apart), the name met first in the main and then the known list
-// standing last.
-std::vector<std::string> lessonNames();
-
 enum class LessonChoice { NoCardsOpen, NoCardsOfLesson, Chosen };
 
 // Fills lessonList with the cards of the main list whose lesson is one of the names (exact

@@ -1,9 +1,11 @@
 #include "exam/lesson_chooser.h"
 
 #include "exam/chooser_buttons.h"
+#include "exam/exam_control_ids.h"
 #include "exam/lesson_choice.h"
 #include "store/card_store.h"
 #include "ui/command_registry.h"
+#include "ui/lesson_fold.h"
 #include "ui/text_codec.h"
 
 #include <QLabel>
@@ -11,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNames()) {
+LessonChooser::LessonChooser(QWidget* parent)
+    : QDialog(parent), names_(ui::lessonNames(mainList, knownList)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(tr("Choose a lesson..."));
@@ -20,7 +23,7 @@ LessonChooser::LessonChooser(QWidget* parent) : QDialog(parent), names_(lessonNa
         tr("Please choose a lesson:\n(Use Shift and Ctrl to select more than one lesson)")));
 
     list_ = new QListWidget;
-    list_->setObjectName(QStringLiteral("1046"));
+    list_->setObjectName(QString::number(examctl::chooser::LessonList));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     for (const std::string& name : names_)
         list_->addItem(ui::fromStored(name));

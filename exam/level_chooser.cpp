@@ -1,6 +1,7 @@
 #include "exam/level_chooser.h"
 
 #include "exam/chooser_buttons.h"
+#include "exam/exam_control_ids.h"
 #include "exam/level_choice.h"
 #include "ui/field_exchange.h"
 
@@ -14,7 +15,7 @@ LevelChooser::LevelChooser(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Please choose a level:")));
     levelField_ = new QLineEdit(QString::number(chosenLevel_));
-    levelField_->setObjectName(QStringLiteral("1012"));
+    levelField_->setObjectName(QString::number(examctl::chooser::LevelField));
     layout->addWidget(levelField_);
 
     auto [ok, cancel] = addChooserButtons(layout);

@@ -1,5 +1,6 @@
 #include "exam/levels.h"
 
+#include "exam/exam_texts.h"
 #include "exam/open_exams.h"
 #include "resources/command_ids.h"
 #include "store/card_store.h"
@@ -12,8 +13,6 @@
 int inKnownWordsExam = 0;
 
 namespace {
-
-constexpr int kAlreadyKnownText = 224;
 
 KnownCardOffer& installedOffer() {
     static KnownCardOffer offer;
@@ -28,7 +27,7 @@ void updateCounters() {
 // Known Cards: the card leaves the main list for the known list, keeping its level.
 void moveToKnownCards(Card* card) {
     if (containsCardId(knownList, card->id)) {
-        showError(kAlreadyKnownText);
+        showError(exam::text::AlreadyKnown);
         return;
     }
     // A card deleted meanwhile is no longer in the main list; it must not come back as a known

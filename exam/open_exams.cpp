@@ -34,15 +34,6 @@ void enableExamCommand(int commandId, int buttonId) {
         host->setButtonEnabled(buttonId, true);
 }
 
-void grayExamCommand(int commandId, int buttonId) {
-    ui::MainWindowHost* host = ui::mainWindowHost();
-    if (!host)
-        return;
-    host->setCommandEnabled(commandId, false);
-    if (buttonId)
-        host->setButtonEnabled(buttonId, false);
-}
-
 void resetOpenExams() {
     openCounts().clear();
 }

@@ -10,8 +10,6 @@ bool examIsOpen(int commandId);
 // Enables the command on the main window (and its button, when buttonId is not 0), unless a
 // window of that command is open. Does nothing without a main window.
 void enableExamCommand(int commandId, int buttonId = 0);
-// Grays the command and disables its button.
-void grayExamCommand(int commandId, int buttonId = 0);
 
 // Forgets every open window (for tests).
 void resetOpenExams();

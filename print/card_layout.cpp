@@ -2,6 +2,7 @@
 
 #include "print/list_layout.h"
 #include "print/print_job.h"
+#include "print/print_texts.h"
 #include "print/text_wrap.h"
 #include "resources/string_table.h"
 #include "store/notices.h"
@@ -95,7 +96,7 @@ bool pageFitsCards(const ui::PrintDevice& device, const Grid& grid) {
     int h = device.printableHeight();
     if (w / grid.columns >= kSmallestCellWidth && h / kRows >= kSmallestCellHeight)
         return true;
-    std::string text = strings::text(851);
+    std::string text = strings::text(print::text::PageTooSmallForCards);
     replaceArgument(text, "%1", std::to_string(w));
     replaceArgument(text, "%2", std::to_string(h));
     replaceArgument(text, "%3", std::to_string(kSmallestCellWidth));
@@ -141,7 +142,7 @@ bool printSeparateSides(PrintJob& job, ui::PrintDevice& device, const Grid& grid
     if (!printAllGroups(job, device, grid, cards, kAnswerSide))
         return false;
     if (!device.keepsOneDocument()) {
-        if (!job.endDocument() || !job.startDocument(strings::text(186)))
+        if (!job.endDocument() || !job.startDocument(strings::text(print::text::CardsDocument)))
             return false;
     }
     return printAllGroups(job, device, grid, cards, kQuestionSide);
@@ -151,11 +152,11 @@ bool printSeparateSides(PrintJob& job, ui::PrintDevice& device, const Grid& grid
 
 bool orientationFits(ui::PageOrientation orientation, bool a7) {
     if (!a7 && orientation == ui::PageOrientation::Landscape) {
-        showError(187);
+        showError(print::text::A6NeedsPortrait);
         return false;
     }
     if (a7 && orientation == ui::PageOrientation::Portrait) {
-        showError(188);
+        showError(print::text::A7NeedsLandscape);
         return false;
     }
     return true;
@@ -177,14 +178,14 @@ bool printFlashCardDocuments(ui::PrintDevice& device, const std::vector<Card*>& 
     if (!orientationFits(device.orientation(), a7) || !pageFitsCards(device, grid))
         return false;
     PrintJob job(device);
-    if (!job.startDocument(strings::text(186)))
+    if (!job.startDocument(strings::text(print::text::CardsDocument)))
         return false;
     bool printed = duplex ? printDuplexPages(job, device, grid, cards)
                           : printSeparateSides(job, device, grid, cards);
     if (!printed || !job.endDocument())
         return false;
     if (!duplex && device.keepsOneDocument() && !device.outputFile().empty()) {
-        std::string text = strings::text(852);
+        std::string text = strings::text(print::text::AnswerPagesFirst);
         replaceArgument(text, "%1", device.outputFile());
         showNoticeText(text);
     }

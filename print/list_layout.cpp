@@ -1,6 +1,7 @@
 #include "print/list_layout.h"
 
 #include "print/print_job.h"
+#include "print/print_texts.h"
 #include "print/text_wrap.h"
 #include "resources/string_table.h"
 #include "store/notices.h"
@@ -33,7 +34,7 @@ bool pageFitsList(ui::PrintDevice& device) {
     int height = device.printableHeight();
     if (width >= listpage::kSmallestWidth && height >= listpage::kSmallestHeight)
         return true;
-    std::string text = strings::text(850);
+    std::string text = strings::text(print::text::PageTooSmallForList);
     replaceArgument(text, "%1", std::to_string(width));
     replaceArgument(text, "%2", std::to_string(height));
     replaceArgument(text, "%3", std::to_string(listpage::kSmallestWidth));
@@ -94,7 +95,7 @@ bool printListDocument(ui::PrintDevice& device, const std::vector<Card*>& cards)
     if (!pageFitsList(device))
         return false;
     PrintJob job(device);
-    if (!job.startDocument(strings::text(185)))
+    if (!job.startDocument(strings::text(print::text::ListDocument)))
         return false;
     std::span<Card* const> rest(cards);
     while (!rest.empty()) {

@@ -3,6 +3,7 @@
 #include "print/card_layout.h"
 #include "print/list_layout.h"
 #include "print/print_selection_dialog.h"
+#include "print/print_texts.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "store/notices.h"
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kNoDeviceText = 138;
 
 using CardPrinter = std::function<void(ui::PrintDevice& device, const std::vector<Card*>& cards)>;
 // Whether the layout can go on a page of the chosen orientation (telling the user if not).
@@ -36,7 +35,7 @@ void runPrintCommand(const ui::PrintSetup& setup, const OrientationCheck& orient
         if (!orientationFits(orientation))
             return;
         if (!device) {
-            showError(kNoDeviceText);
+            showError(print::text::NoDevice);
             return;
         }
         printCards(*device, cards);
@@ -51,7 +50,7 @@ void runPrintCommand(const ui::PrintSetup& setup, const OrientationCheck& orient
 
 void printCardList() {
     runPrintCommand(
-        {ui::PageOrientation::Portrait, false, strings::text(185)},
+        {ui::PageOrientation::Portrait, false, strings::text(print::text::ListDocument)},
         [](ui::PageOrientation) { return true; },
         [](ui::PrintDevice& device, const std::vector<Card*>& cards) {
             printListDocument(device, cards);
@@ -62,7 +61,7 @@ void printFlashCards() {
     const bool a7 = preferences.printA7 != 0;
     const bool duplex = preferences.duplexPrinting != 0;
     ui::PrintSetup setup{a7 ? ui::PageOrientation::Landscape : ui::PageOrientation::Portrait,
-                         duplex, strings::text(186)};
+                         duplex, strings::text(print::text::CardsDocument)};
     runPrintCommand(
         setup, [a7](ui::PageOrientation orientation) { return orientationFits(orientation, a7); },
         [a7, duplex](ui::PrintDevice& device, const std::vector<Card*>& cards) {

@@ -1,10 +1,7 @@
 #include "print/print_job.h"
 
+#include "print/print_texts.h"
 #include "store/notices.h"
-
-namespace {
-constexpr int kPrinterFailureText = 139;
-}
 
 PrintJob::~PrintJob() {
     if (documentOpen_)
@@ -19,7 +16,7 @@ bool PrintJob::check(bool ok) {
         documentOpen_ = false;
         device_.abortDocument();
     }
-    showError(kPrinterFailureText);
+    showError(print::text::PrinterFailure);
     return false;
 }
 

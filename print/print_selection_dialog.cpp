@@ -1,8 +1,11 @@
 #include "print/print_selection_dialog.h"
 
+#include "print/print_control_ids.h"
+#include "print/print_texts.h"
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "ui/character_limit.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 #include "ui/text_codec.h"
 
@@ -16,23 +19,7 @@
 
 namespace {
 
-constexpr int kAllCards = 1031;
-constexpr int kLevelCards = 1032;
-constexpr int kLessonCards = 1033;
-constexpr int kWrongCards = 1034;
-constexpr int kKnownCards = 1035;
-constexpr int kLevelField = 1012;
-constexpr int kLessonField = 1004;
 constexpr int kHighestLevel = 100;
-
-constexpr int kChooseButtonText = 126;
-constexpr int kNoMatchingCardsText = 184;
-
-QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 
@@ -46,24 +33,26 @@ PrintSelectionDialog::PrintSelectionDialog(QWidget* parent) : QDialog(parent) {
 
 QGridLayout* PrintSelectionDialog::makeChoices() {
     levelField_ = new QLineEdit(QStringLiteral("0"), this);
-    levelField_->setObjectName(QString::number(kLevelField));
+    levelField_->setObjectName(QString::number(printctl::LevelField));
     lessonField_ = new QLineEdit(this);
-    lessonField_->setObjectName(QString::number(kLessonField));
+    lessonField_->setObjectName(QString::number(printctl::LessonField));
     ui::limitCharacters(lessonField_, kLessonLimit);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(addChoice(kAllCards, QT_TR_NOOP("Print all cards")), 0, 0);
-    QRadioButton* levelChoice = addChoice(kLevelCards, QT_TR_NOOP("Print cards on level"));
+    grid->addWidget(addChoice(printctl::AllCards, QT_TR_NOOP("Print all cards")), 0, 0);
+    QRadioButton* levelChoice = addChoice(printctl::LevelCards, QT_TR_NOOP("Print cards on level"));
     grid->addWidget(levelChoice, 1, 0);
     grid->addWidget(levelField_, 1, 1);
-    QRadioButton* lessonChoice = addChoice(kLessonCards, QT_TR_NOOP("Print cards of lesson"));
+    QRadioButton* lessonChoice =
+        addChoice(printctl::LessonCards, QT_TR_NOOP("Print cards of lesson"));
     grid->addWidget(lessonChoice, 2, 0);
     grid->addWidget(lessonField_, 2, 1);
     grid->addWidget(
-        addChoice(kWrongCards,
+        addChoice(printctl::WrongCards,
                   QT_TR_NOOP("Print all cards you answered wrong during this examination")),
         3, 0, 1, 2);
-    grid->addWidget(addChoice(kKnownCards, QT_TR_NOOP("Print all known cards")), 4, 0, 1, 2);
+    grid->addWidget(addChoice(printctl::KnownCards, QT_TR_NOOP("Print all known cards")), 4, 0, 1,
+                    2);
 
     // Typing a level or a lesson means printing by it.
     connect(levelField_, &QLineEdit::textEdited, levelChoice,
@@ -75,11 +64,11 @@ QGridLayout* PrintSelectionDialog::makeChoices() {
 
 QDialogButtonBox* PrintSelectionDialog::makeButtons() {
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = makeButton(tr("Print"), QStringLiteral("1"), this);
+    QPushButton* print = ui::dialogButton(tr("Print"), printctl::Print, this);
     print->setDefault(true);
     // Shows the pages before any paper is spent; a print can start from the preview.
-    QPushButton* preview = makeButton(tr("Pre&view..."), QStringLiteral("preview"), this);
-    QPushButton* cancel = makeButton(tr("Cancel"), QStringLiteral("2"), this);
+    QPushButton* preview = ui::dialogButton(tr("Pre&view..."), QStringLiteral("preview"), this);
+    QPushButton* cancel = ui::dialogButton(tr("Cancel"), printctl::Cancel, this);
     buttons->addButton(print, QDialogButtonBox::AcceptRole);
     buttons->addButton(preview, QDialogButtonBox::ActionRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
@@ -112,14 +101,14 @@ void PrintSelectionDialog::finish(int result) {
 bool PrintSelectionDialog::collectPrintSet() {
     int choice = chosenId();
     if (choice == 0) {
-        showError(kChooseButtonText);
+        showError(print::text::ChooseButton);
         return false;
     }
     clearList(printSet_);
     if (!collectChosenCards(choice))
         return false;
     if (printSet_.empty()) {
-        showError(kNoMatchingCardsText);
+        showError(print::text::NoMatchingCards);
         return false;
     }
     return true;
@@ -127,22 +116,22 @@ bool PrintSelectionDialog::collectPrintSet() {
 
 bool PrintSelectionDialog::collectChosenCards(int choice) {
     switch (choice) {
-    case kAllCards:
+    case printctl::AllCards:
         appendAllCards(printSet_, mainList);
         return true;
-    case kLevelCards: {
+    case printctl::LevelCards: {
         int level = 0;
         if (!ui::readIntField(levelField_, 0, kHighestLevel, level))
             return false;
         copyCardsByLevel(mainList, printSet_, level);
         return true;
     }
-    case kLessonCards:
+    case printctl::LessonCards:
         if (!ui::checkTextLength(lessonField_, kLessonLimit))
             return false;
         copyCardsByLesson(mainList, printSet_, ui::toStored(lessonField_->text()));
         return true;
-    case kWrongCards:
+    case printctl::WrongCards:
         appendAllCards(printSet_, wrongList);
         return true;
     default:

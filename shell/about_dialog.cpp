@@ -3,6 +3,7 @@
 #include "resources/app_icon.h"
 #include "resources/version.h"
 #include "shell/dialog_units.h"
+#include "ui/dialog_button.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,8 +44,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     information->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     information->setGeometry(du.rect(44, 34, 168, 80));
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("1"));
+    QPushButton* ok = ui::dialogButton(tr("OK"), ui::kOkButton, this);
     ok->setDefault(true);
     ok->setGeometry(du.rect(164, 120, 50, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,8 +1,10 @@
 #include "shell/preferences_dialog.h"
 
 #include "shell/dialog_units.h"
+#include "shell/preferences_control_ids.h"
 #include "shell/wrapping_radio_button.h"
 #include "store/preferences.h"
+#include "ui/dialog_button.h"
 #include "ui/field_exchange.h"
 
 #include <QButtonGroup>
@@ -38,38 +40,40 @@ PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
 void PreferencesDialog::buildControls() {
     DialogUnits du(font());
     setFixedSize(du.size(302, 162));
-    auto* ok = place(new QPushButton(tr("OK"), this), 1, du.rect(234, 7, 61, 14));
+    auto* ok = place(ui::dialogButton(tr("OK"), prefctl::Ok, this), 0, du.rect(234, 7, 61, 14));
     ok->setDefault(true);
-    auto* cancel = place(new QPushButton(tr("Cancel"), this), 2, du.rect(234, 25, 61, 14));
-    auto* defaults = place(new QPushButton(tr("Defaults"), this), 1009, du.rect(234, 43, 61, 14));
+    auto* cancel =
+        place(ui::dialogButton(tr("Cancel"), prefctl::Cancel, this), 0, du.rect(234, 25, 61, 14));
+    auto* defaults = place(ui::dialogButton(tr("Defaults"), prefctl::Defaults, this), 0,
+                           du.rect(234, 43, 61, 14));
     auto* prompt = place(new QLabel(tr("Enter the number of times that a word must be "
                                        "answered correctly before it can be "
                                        "considered known"),
                                     this),
                          0, du.rect(7, 18, 220, 20));
     prompt->setWordWrap(true);
-    threshold_ = place(new QLineEdit(this), 1012, du.rect(7, 41, 86, 14));
+    threshold_ = place(new QLineEdit(this), prefctl::Threshold, du.rect(7, 41, 86, 14));
     showInfo_ = place(new QCheckBox(tr("Show additional information during an examination"), this),
-                      1030, du.rect(7, 65, 173, 10));
+                      prefctl::ShowAdditionalInfo, du.rect(7, 65, 173, 10));
     duplex_ = place(new QCheckBox(tr("Use duplex mode for printing vocabulary cards "
                                      "(print Q-A-Q-A, not QQ..., AA)"),
                                   this),
-                    1066, du.rect(7, 77, 261, 10));
-    printA7_ = place(new QCheckBox(tr("Print cards in the format A7 instead of A6."), this), 1067,
-                     du.rect(7, 88, 251, 10));
+                    prefctl::DuplexPrinting, du.rect(7, 77, 261, 10));
+    printA7_ = place(new QCheckBox(tr("Print cards in the format A7 instead of A6."), this),
+                     prefctl::PrintA7, du.rect(7, 88, 251, 10));
     place(new QGroupBox(this), 0, du.rect(7, 102, 288, 53));
     inOrder_ = place(new QRadioButton(tr("Meanings (answers) have to be entered in "
                                          "the right order."),
                                       this),
-                     1031, du.rect(9, 108, 195, 10));
+                     prefctl::MeaningsInOrder, du.rect(9, 108, 195, 10));
     allMeanings_ = place(new WrappingRadioButton(tr("The meanings do not need to be entered in "
                                                     "the right order, but you have to enter all "
                                                     "words."),
                                                  this),
-                         1032, du.rect(9, 116, 280, 25));
+                         prefctl::AllMeanings, du.rect(9, 116, 280, 25));
     anyMeanings_ =
-        place(new QRadioButton(tr("You do not need to enter all meanings of a word"), this), 1033,
-              du.rect(9, 141, 167, 10));
+        place(new QRadioButton(tr("You do not need to enter all meanings of a word"), this),
+              prefctl::AnyMeanings, du.rect(9, 141, 167, 10));
     auto* rules = new QButtonGroup(this);
     for (QRadioButton* button : {inOrder_, allMeanings_, anyMeanings_})
         rules->addButton(button);

@@ -33,9 +33,7 @@ QWidget* dialogParent() {
         return active;
     if (QWidget* focus = focusedControl())
         return focus->window();
-    if (MainWindowHost* host = mainWindowHost())
-        return host->window();
-    return nullptr;
+    return mainWindow();
 }
 
 FocusReturn::FocusReturn() : focus_(focusedControl()) {}

@@ -3,6 +3,7 @@
 #include "resources/string_table.h"
 #include "store/notices.h"
 #include "ui/text_codec.h"
+#include "ui/ui_texts.h"
 
 #include <QEvent>
 #include <QHelpEvent>
@@ -97,11 +98,12 @@ bool fieldTextIsCut(const QLineEdit* field) {
 bool readIntField(QLineEdit* field, int min, int max, int& value) {
     long long number = 0;
     if (!parseInteger(field->text(), number) || number < INT32_MIN || number > INT32_MAX) {
-        refuse(field, strings::text(200));
+        refuse(field, strings::text(text::NotAnInteger));
         return false;
     }
     if (number < min || number > max) {
-        refuse(field, filledText(201, QString::number(min), QString::number(max)));
+        refuse(field,
+               filledText(text::IntegerOutOfRange, QString::number(min), QString::number(max)));
         return false;
     }
     value = static_cast<int>(number);
@@ -115,7 +117,7 @@ bool readIntField(QLineEdit* field, int& value) {
 bool checkTextLength(QLineEdit* field, int limit) {
     if (characterCount(field->text()) <= limit)
         return true;
-    refuse(field, filledText(202, QString::number(limit)));
+    refuse(field, filledText(text::TooManyCharacters, QString::number(limit)));
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "ui/text_codec.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace ui {
 
@@ -20,6 +21,18 @@ std::string foldLessonName(std::string_view name) {
 
 bool sameLessonName(std::string_view a, std::string_view b) {
     return foldLessonName(a) == foldLessonName(b);
+}
+
+std::vector<std::string> lessonNames(const CardList& main, const CardList& known) {
+    std::vector<std::string> firstSeen;
+    std::unordered_set<std::string> folded;
+    auto visit = [&](const Card* card) {
+        if (folded.insert(foldLessonName(card->lesson())).second)
+            firstSeen.emplace_back(card->lesson());
+    };
+    main.forEach(visit);
+    known.forEach(visit);
+    return {firstSeen.rbegin(), firstSeen.rend()};
 }
 
 } // namespace ui

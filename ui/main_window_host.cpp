@@ -13,4 +13,8 @@ void setMainWindowHost(MainWindowHost* host) {
     currentHost = host;
 }
 
+QWidget* mainWindow() {
+    return currentHost ? currentHost->window() : nullptr;
+}
+
 } // namespace ui

@@ -19,5 +19,7 @@ public:
 
 MainWindowHost* mainWindowHost();
 void setMainWindowHost(MainWindowHost* host);
+// The main window, the parent of the other windows; nullptr where there is none (some tests).
+QWidget* mainWindow();
 
 } // namespace ui

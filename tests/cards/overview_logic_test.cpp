@@ -14,7 +14,7 @@ TEST_F(OverviewLogicTest, lessonRows_oneRowPerLessonWithoutRegardToCase_newestOn
     add(mainList, "q", "a", "verbs");
     add(knownList, "q", "a", "Adj");
     add(knownList, "q", "a", "NOUNS");
-    EXPECT_EQ(buildLessonRows(mainList, knownList),
+    EXPECT_EQ(ui::lessonNames(mainList, knownList),
               (std::vector<std::string>{"Adj", "nouns", "Verbs"}));
 }
 

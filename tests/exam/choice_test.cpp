@@ -2,6 +2,7 @@
 #include "exam/level_choice.h"
 #include "resources/command_ids.h"
 #include "tests/exam/exam_fixture.h"
+#include "ui/lesson_fold.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ TEST_F(Choice, lessonNamesOnceEachFirstMetStandingLast) {
     addCards(mainList, 1, "Ärger");
     addCards(knownList, 1, "äRGER");
     addCards(knownList, 1, "C");
-    EXPECT_EQ(lessonNames(), (std::vector<std::string>{"C", "Ärger", "B", "A"}));
+    EXPECT_EQ(ui::lessonNames(mainList, knownList),
+              (std::vector<std::string>{"C", "Ärger", "B", "A"}));
 }
 
 TEST_F(Choice, lessonsCopyMainCardsExactlyAndEnableByCount) {

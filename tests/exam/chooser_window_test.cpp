@@ -1,3 +1,4 @@
+#include "exam/exam_control_ids.h"
 #include "exam/lesson_chooser.h"
 #include "exam/level_chooser.h"
 #include "tests/exam/exam_window_fixture.h"
@@ -17,7 +18,7 @@ protected:
         LessonChooser* chooser = choosers.isEmpty() ? nullptr : choosers.front();
         if (!chooser)
             return nullptr;
-        auto* list = control<QListWidget>(chooser, 1046);
+        auto* list = control<QListWidget>(chooser, examctl::chooser::LessonList);
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setSelected(std::find(selected.begin(), selected.end(),
                                                    list->item(row)->text()) != selected.end());
@@ -26,7 +27,7 @@ protected:
 
     // Presses OK; true when the chooser closed.
     bool pressOk(LessonChooser* chooser) {
-        control<QPushButton>(chooser, 1)->click();
+        control<QPushButton>(chooser, examctl::chooser::Ok)->click();
         bool closed = !chooser->isVisible();
         flushDeletes();
         return closed;
@@ -34,7 +35,7 @@ protected:
 
     static QStringList rows(LessonChooser* chooser) {
         QStringList texts;
-        auto* list = control<QListWidget>(chooser, 1046);
+        auto* list = control<QListWidget>(chooser, examctl::chooser::LessonList);
         for (int row = 0; row < list->count(); ++row)
             texts << list->item(row)->text();
         return texts;
@@ -52,7 +53,7 @@ TEST_F(Choosers, lessonListAndTheExaminationThatSuitsTheCount) {
     EXPECT_EQ(rows(chooser), (QStringList{"K", "C", "B", "A"}));
     EXPECT_TRUE(pressOk(chooser));
     ASSERT_EQ(openExams().size(), 1u);
-    EXPECT_STREQ(openExams()[0]->metaObject()->className(), "ExamLessonInOrder");
+    EXPECT_EQ(openExams()[0]->kind(), ExamKind::LessonInOrder);
 
     // The same command while its window is open: to the front, no second window.
     EXPECT_TRUE(pressOk(openLessonChooser({"A"})));
@@ -74,7 +75,7 @@ TEST_F(Choosers, lessonRefusalsLeaveTheChooserOpen) {
     LessonChooser* chooser = openLessonChooser({"K"});
     EXPECT_FALSE(pressOk(chooser));
     for (int row = 0; row < 2; ++row)
-        control<QListWidget>(chooser, 1046)->item(row)->setSelected(false);
+        control<QListWidget>(chooser, examctl::chooser::LessonList)->item(row)->setSelected(false);
     EXPECT_FALSE(pressOk(chooser));
     EXPECT_EQ(notices.texts(),
               (std::vector<std::string>{"Sorry: There are no cards of this lesson.",
@@ -100,13 +101,13 @@ TEST_F(Choosers, levelChooserRefusesUntilALevelWithCardsIsChosen) {
     cards[2]->level = 3;
     modal.queue([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Choose a level");
-        QLineEdit* field = control(&d, 1012);
+        QLineEdit* field = control(&d, examctl::chooser::LevelField);
         for (const char* text : {"x", "10001", "2"}) {
             field->setText(QString::fromLatin1(text));
-            EXPECT_EQ(ui::pressButton(d, 1), -1) << text;
+            EXPECT_EQ(ui::pressButton(d, examctl::chooser::Ok), -1) << text;
         }
         field->setText("3");
-        return ui::pressButton(d, 1);
+        return ui::pressButton(d, examctl::chooser::Ok);
     });
     ui::runCommand(cmd::ChooseLevel);
     EXPECT_EQ(notices.texts(),
@@ -114,17 +115,17 @@ TEST_F(Choosers, levelChooserRefusesUntilALevelWithCardsIsChosen) {
                                         "Please enter an integer between 0 and 10000.",
                                         "Sorry: there are no cards on this level."}));
     ASSERT_EQ(openExams().size(), 1u);
-    EXPECT_STREQ(openExams()[0]->metaObject()->className(), "ExamLevelInOrder");
-    EXPECT_EQ(control<FontEdit>(openExams()[0], 1005)->text(), "q2");
+    EXPECT_EQ(openExams()[0]->kind(), ExamKind::LevelInOrder);
+    EXPECT_EQ(control<FontEdit>(openExams()[0], examctl::window::Question)->text(), "q2");
     EXPECT_FALSE(host.isCommandEnabled(cmd::LevelInOrder));
 
     // Choosing again with OK opens a second level examination; Cancel opens nothing.
     modal.queue([](QDialog& d) {
-        control(&d, 1012)->setText("3");
-        return ui::pressButton(d, 1);
+        control(&d, examctl::chooser::LevelField)->setText("3");
+        return ui::pressButton(d, examctl::chooser::Ok);
     });
     ui::runCommand(cmd::ChooseLevel);
-    modal.queuePress(2);
+    modal.queuePress(examctl::chooser::Cancel);
     ui::runCommand(cmd::ChooseLevel);
     EXPECT_EQ(openExams().size(), 2u);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exam/exam_commands.h"
+#include "exam/exam_control_ids.h"
 #include "exam/exam_dialog.h"
 #include "tests/exam/exam_fixture.h"
 #include "tests/support/qt_modal_answers.h"
@@ -58,7 +59,7 @@ protected:
 
     // Types the answer into the examination window and presses Enter.
     static void answer(ExamDialog* exam, const QString& text) {
-        auto* field = control<FontEdit>(exam, 1006);
+        auto* field = control<FontEdit>(exam, examctl::window::Answer);
         field->setFocus();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);

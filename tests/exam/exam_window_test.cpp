@@ -1,5 +1,5 @@
 #include "exam/answer_check_dialog.h"
-#include "exam/exam_kinds.h"
+#include "exam/exam_control_ids.h"
 #include "exam/known_card_dialog.h"
 #include "tests/exam/exam_window_fixture.h"
 #include "ui/field_exchange.h"
@@ -17,26 +17,26 @@ TEST_F(ExamWindow, wholeShortExaminationThroughTheWindow) {
     ASSERT_TRUE(ui::runCommand(cmd::ExamInOrder));
     ExamDialog* exam = onlyExam();
     ASSERT_NE(exam, nullptr);
-    EXPECT_STREQ(exam->metaObject()->className(), "ExamInOrder");
+    EXPECT_EQ(exam->kind(), ExamKind::InOrder);
     EXPECT_EQ(exam->windowTitle(), "Examination in order");
     EXPECT_FALSE(host.isCommandEnabled(cmd::ExamInOrder));
     EXPECT_FALSE(host.isButtonEnabled(ctl::InOrderButton));
-    EXPECT_EQ(control<FontEdit>(exam, 1005)->text(), "q0");
-    EXPECT_EQ(control(exam, 1004)->text(), QString::number(cards[0]->id));
+    EXPECT_EQ(control<FontEdit>(exam, examctl::window::Question)->text(), "q0");
+    EXPECT_EQ(control(exam, examctl::window::CardId)->text(), QString::number(cards[0]->id));
 
     answer(exam, "a0"); // right: no tone, no dialog
     EXPECT_TRUE(tones.tones.empty());
     EXPECT_EQ(cards[0]->level, 1);
-    EXPECT_EQ(control<FontEdit>(exam, 1005)->text(), "q1");
-    EXPECT_TRUE(control<FontEdit>(exam, 1006)->text().isEmpty());
+    EXPECT_EQ(control<FontEdit>(exam, examctl::window::Question)->text(), "q1");
+    EXPECT_TRUE(control<FontEdit>(exam, examctl::window::Answer)->text().isEmpty());
 
-    modal.queuePress(3); // "Yes": counted right
+    modal.queuePress(examctl::check::Yes); // counted right
     answer(exam, "other");
     EXPECT_EQ(tones.tones, (std::vector<std::pair<int, int>>{{440, 50}}));
     EXPECT_EQ(cards[1]->level, 1);
     EXPECT_EQ(exam->answerText(), "other");
 
-    modal.queuePress(2); // "No": counted wrong
+    modal.queuePress(examctl::check::No); // counted wrong
     answer(exam, "nothing");
     EXPECT_EQ(cards[2]->wrongCount, 1);
     EXPECT_TRUE(host.isCommandEnabled(cmd::ExamWrongWords));
@@ -55,7 +55,7 @@ TEST_F(ExamWindow, wholeShortExaminationThroughTheWindow) {
 TEST_F(ExamWindow, everyWayOfClosingGivesTheCommandBack) {
     addCards(mainList, 12);
     auto closers = std::vector<std::function<void(ExamDialog*)>>{
-        [](ExamDialog* d) { control<QPushButton>(d, 4)->click(); },
+        [](ExamDialog* d) { control<QPushButton>(d, examctl::window::Close)->click(); },
         [](ExamDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
         [](ExamDialog* d) { d->close(); },
         [](ExamDialog*) { closeAllWindows(); },
@@ -85,7 +85,7 @@ TEST_F(ExamWindow, enterOnTheCloseButtonClosesInsteadOfJudging) {
     ui::runCommand(cmd::ExamInOrder);
     ExamDialog* exam = onlyExam();
     ASSERT_NE(exam, nullptr);
-    QTest::keyClick(control<QPushButton>(exam, 4), Qt::Key_Return);
+    QTest::keyClick(control<QPushButton>(exam, examctl::window::Close), Qt::Key_Return);
     flushDeletes();
     EXPECT_TRUE(openExams().empty());
     EXPECT_EQ(cards[0]->askCount, 0);
@@ -100,12 +100,12 @@ TEST_F(ExamWindow, nextCardTakesTheKeyboardBackAfterTheAnswerCheck) {
     modal.queue([](QDialog& d) {
         d.activateWindow(); // the check dialog takes the keyboard while it is shown
         QApplication::processEvents();
-        return ui::pressButton(d, 2);
+        return ui::pressButton(d, examctl::check::No);
     });
     answer(exam, "wrong");
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), exam);
-    EXPECT_EQ(QApplication::focusWidget(), control<FontEdit>(exam, 1006));
+    EXPECT_EQ(QApplication::focusWidget(), control<FontEdit>(exam, examctl::window::Answer));
 }
 
 TEST_F(ExamWindow, refusalsAtTheStart) {
@@ -133,7 +133,7 @@ TEST_F(ExamWindow, additionalInformationOnlyWhenWished) {
     for (auto [stored, shown] : rows) {
         preferences.showAdditionalInfo = stored;
         ui::runCommand(cmd::ExamInOrder);
-        EXPECT_EQ(control(onlyExam(), 1007)->text(), shown) << stored;
+        EXPECT_EQ(control(onlyExam(), examctl::window::AdditionalInfo)->text(), shown) << stored;
         closeAllWindows();
     }
 }
@@ -145,11 +145,12 @@ TEST_F(ExamWindow, editCardShowsTheCardOnDisplay) {
     ui::runCommand(cmd::ExamInOrder);
     ExamDialog* exam = onlyExam();
     answer(exam, "a0");
-    control<QPushButton>(exam, 1009)->setFocus(); // as a mouse click or Tab leaves it
-    control<QPushButton>(exam, 1009)->click();
+    control<QPushButton>(exam, examctl::window::EditCard)
+        ->setFocus(); // as a mouse click or Tab leaves it
+    control<QPushButton>(exam, examctl::window::EditCard)->click();
     EXPECT_EQ(shown, cards[1]);
     // Back in this window the learner types on without clicking into the answer field.
-    EXPECT_EQ(exam->focusWidget(), control<FontEdit>(exam, 1006));
+    EXPECT_EQ(exam->focusWidget(), control<FontEdit>(exam, examctl::window::Answer));
 }
 
 TEST_F(ExamWindow, knownCardDialogAtTheThreshold) {
@@ -159,7 +160,7 @@ TEST_F(ExamWindow, knownCardDialogAtTheThreshold) {
     ui::runCommand(cmd::ExamInOrder);
     ExamDialog* exam = onlyExam();
 
-    modal.queuePress(1); // Keep It
+    modal.queuePress(examctl::known::KeepIt);
     answer(exam, "a0");
     EXPECT_EQ(cards[0]->level, -1);
     EXPECT_EQ(countCards(knownList), 0);
@@ -173,7 +174,8 @@ TEST_F(ExamWindow, knownCardDialogAtTheThreshold) {
     EXPECT_EQ(mainList.slot(1), nullptr);
     EXPECT_TRUE(host.isCommandEnabled(cmd::ExamKnownWords));
     EXPECT_EQ(host.counterUpdates, 1);
-    EXPECT_EQ(control<FontEdit>(exam, 1005)->text(), "q2"); // goes on with the next slot
+    EXPECT_EQ(control<FontEdit>(exam, examctl::window::Question)->text(),
+              "q2"); // goes on with the next slot
     EXPECT_EQ(modal.shown, (std::vector<QString>{"KnownCardDialog", "KnownCardDialog"}));
 }
 
@@ -181,8 +183,8 @@ TEST_F(ExamWindow, knownWordsExaminationSendsAWrongCardBack) {
     std::vector<Card*> known = addCards(knownList, 2);
     ui::runCommand(cmd::ExamKnownWords);
     ExamDialog* exam = onlyExam();
-    EXPECT_STREQ(exam->metaObject()->className(), "ExamKnownWords");
-    modal.queuePress(2);
+    EXPECT_EQ(exam->kind(), ExamKind::KnownWords);
+    modal.queuePress(examctl::check::No);
     answer(exam, "wrong");
     EXPECT_EQ(mainList.slot(0), known[0]);
     EXPECT_EQ(countCards(knownList), 1);
@@ -203,7 +205,7 @@ TEST_F(ExamWindow, longCardIsShownFromItsStartAndItsWholeAnswerIsRight) {
     ExamDialog* exam = onlyExam();
     ASSERT_NE(exam, nullptr);
     exam->show();
-    for (int id : {1005, 1007}) {
+    for (int id : {examctl::window::Question, examctl::window::AdditionalInfo}) {
         auto* field = control(exam, id);
         EXPECT_EQ(field->cursorPosition(), 0) << id;
         EXPECT_TRUE(ui::fieldTextIsCut(field)) << id; // so its tooltip holds the whole text
@@ -228,19 +230,21 @@ TEST_F(ExamWindow, tabAndShiftTabGoThroughTheWindowInReadingOrder) {
     ui::runCommand(cmd::ExamInOrder);
     ExamDialog* exam = onlyExam();
     ASSERT_NE(exam, nullptr);
-    const QStringList forward{"1004", "1012", "1007", "1008", "3", "1009", "4", "1005", "1006"};
+    using namespace examctl::window;
+    const QList<int> forward{CardId,   Level, AdditionalInfo, Lesson, Ok,
+                             EditCard, Close, Question,       Answer};
     for (bool back : {false, true}) {
-        QStringList visited;
+        QList<int> visited;
         for (int i = 0; i < forward.size(); ++i) {
             QTest::keyClick(exam->focusWidget(), Qt::Key_Tab,
                             back ? Qt::ShiftModifier : Qt::NoModifier);
-            visited << exam->focusWidget()->objectName();
+            visited << exam->focusWidget()->objectName().toInt();
         }
-        QStringList expected = forward;
+        QList<int> expected = forward;
         if (back) { // from the answer field backwards: the reverse of the ring
             std::reverse(expected.begin(), expected.end());
             expected.removeFirst();
-            expected << "1006";
+            expected << Answer;
         }
         EXPECT_EQ(visited, expected) << (back ? "Shift+Tab" : "Tab");
     }
@@ -277,7 +281,7 @@ TEST_F(ExamWindow, feedbackLineCountsTheExamination) {
             ExamWindow::answer(exam, "a0");
             EXPECT_EQ(line->text(), row.afterRight);
         }
-        modal.queuePress(2);
+        modal.queuePress(examctl::check::No);
         ExamWindow::answer(exam, "wrong");
         EXPECT_EQ(line->text(), row.afterWrong);
         closeAllWindows();
@@ -297,7 +301,7 @@ TEST_F(ExamWindow, rightAnswerShowsForAMomentAndTheEndNoticeGivesTheTally) {
     EXPECT_TRUE(
         QTest::qWaitFor([line] { return line->text() == "1 asked, 1 right, 0 wrong, 1 left"; },
                         ExamDialog::kRightAnswerShownMs + 2000));
-    modal.queuePress(2);
+    modal.queuePress(examctl::check::No);
     ExamWindow::answer(exam, "wrong");
     EXPECT_EQ(notices.texts(),
               (std::vector<std::string>{
@@ -323,9 +327,9 @@ protected:
 TEST_F(AnswerCheck, showsBothAnswersAndEnterMeansNo) {
     int result = run("dwelling", [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Is your answer right?");
-        EXPECT_EQ(control(&d, 1006)->text(), "dwelling");
-        EXPECT_EQ(control(&d, 1007)->text(), "house, home");
-        EXPECT_EQ(control<FontEdit>(&d, 1005)->fontDescription().height, -12);
+        EXPECT_EQ(control(&d, examctl::check::TypedAnswer)->text(), "dwelling");
+        EXPECT_EQ(control(&d, examctl::check::StoredAnswer)->text(), "house, home");
+        EXPECT_EQ(control<FontEdit>(&d, examctl::check::Question)->fontDescription().height, -12);
         QTest::keyClick(&d, Qt::Key_Return);
         return d.isVisible() ? -1 : ui::mappedResult(d.result());
     });
@@ -335,7 +339,7 @@ TEST_F(AnswerCheck, showsBothAnswersAndEnterMeansNo) {
 
 TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
     int result = run("dwelling", [](QDialog& d) {
-        QTest::keyClick(control<QPushButton>(&d, 3), Qt::Key_Return);
+        QTest::keyClick(control<QPushButton>(&d, examctl::check::Yes), Qt::Key_Return);
         return d.isVisible() ? -1 : ui::mappedResult(d.result());
     });
     EXPECT_EQ(result, ui::kResultOk);
@@ -343,38 +347,45 @@ TEST_F(AnswerCheck, enterPressesTheButtonThatHasTheFocus) {
     KnownCardDialog known;
     modal.queue([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Do you really know this word?");
-        QTest::keyClick(control<QPushButton>(&d, 2), Qt::Key_Return); // "Known Cards"
+        QTest::keyClick(control<QPushButton>(&d, examctl::known::KnownCards), Qt::Key_Return);
         return d.isVisible() ? -1 : ui::mappedResult(d.result());
     });
     EXPECT_EQ(ui::runModal(known), ui::kResultCancel);
 }
 
 TEST_F(AnswerCheck, addAndReplaceTheAnswer) {
-    EXPECT_EQ(run("dwelling", [](QDialog& d) { return ui::pressButton(d, 2000); }), ui::kResultOk);
+    EXPECT_EQ(
+        run("dwelling", [](QDialog& d) { return ui::pressButton(d, examctl::check::AddMyAnswer); }),
+        ui::kResultOk);
     EXPECT_EQ(card->answer(), "house, home, dwelling");
 
     // 21 + 2 + 78 = 101 characters: more than a card holds, unchanged, still right.
-    EXPECT_EQ(run(std::string(78, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
+    EXPECT_EQ(run(std::string(78, 'x'),
+                  [](QDialog& d) { return ui::pressButton(d, examctl::check::AddMyAnswer); }),
               ui::kResultOk);
     EXPECT_EQ(card->answer(), "house, home, dwelling");
     EXPECT_EQ(notices.texts(), (std::vector<std::string>{
                                    "Sorry, your answer cannot be added because it is too long."}));
-    EXPECT_EQ(run(std::string(77, 'x'), [](QDialog& d) { return ui::pressButton(d, 2000); }),
+    EXPECT_EQ(run(std::string(77, 'x'),
+                  [](QDialog& d) { return ui::pressButton(d, examctl::check::AddMyAnswer); }),
               ui::kResultOk);
     EXPECT_EQ(std::string(card->answer()), "house, home, dwelling, " + std::string(77, 'x'));
 
-    EXPECT_EQ(run("abode", [](QDialog& d) { return ui::pressButton(d, 2001); }), ui::kResultOk);
+    EXPECT_EQ(
+        run("abode", [](QDialog& d) { return ui::pressButton(d, examctl::check::ReplaceAnswer); }),
+        ui::kResultOk);
     EXPECT_EQ(card->answer(), "abode");
 }
 
 TEST_F(AnswerCheck, levelFieldIsCheckedWhenItNoLongerShowsTheCardsLevel) {
     card->level = 200; // out of 0-128, but the card's own: accepted
-    EXPECT_EQ(run("x", [](QDialog& d) { return ui::pressButton(d, 3); }), ui::kResultOk);
+    EXPECT_EQ(run("x", [](QDialog& d) { return ui::pressButton(d, examctl::check::Yes); }),
+              ui::kResultOk);
     int result = run("x", [](QDialog& d) {
-        control(&d, 1012)->setText("129");
-        EXPECT_EQ(ui::pressButton(d, 2001), -1); // stays open
-        control(&d, 1012)->setText("128");
-        return ui::pressButton(d, 3);
+        control(&d, examctl::check::Level)->setText("129");
+        EXPECT_EQ(ui::pressButton(d, examctl::check::ReplaceAnswer), -1); // stays open
+        control(&d, examctl::check::Level)->setText("128");
+        return ui::pressButton(d, examctl::check::Yes);
     });
     EXPECT_EQ(result, ui::kResultOk);
     EXPECT_EQ(card->answer(), "x"); // the replaced answer stays

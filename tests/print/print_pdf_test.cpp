@@ -1,4 +1,5 @@
 #include "print/print_commands.h"
+#include "print/print_control_ids.h"
 #include "print/print_selection_dialog.h"
 #include "resources/command_ids.h"
 #include "store/card_store.h"
@@ -64,12 +65,12 @@ protected:
         ui::resetFonts();
     }
 
-    // The selection dialog answers with "Print all cards" and the button (1 or preview).
+    // The selection dialog answers with "Print all cards" and Print or the preview button.
     void chooseAllCards(bool preview = false) {
         modal.queue([preview](QDialog& dialog) {
-            dialog.findChild<QRadioButton*>(QStringLiteral("1031"))->setChecked(true);
+            dialog.findChild<QRadioButton*>(QString::number(printctl::AllCards))->setChecked(true);
             if (!preview)
-                return ui::pressButton(dialog, 1);
+                return ui::pressButton(dialog, printctl::Print);
             dialog.findChild<QPushButton*>(QStringLiteral("preview"))->click();
             return ui::mappedResult(dialog.result());
         });

@@ -1,3 +1,4 @@
+#include "print/print_control_ids.h"
 #include "print/print_selection_dialog.h"
 #include "store/card_store.h"
 #include "tests/support/notice_recorder.h"
@@ -35,7 +36,7 @@ protected:
     }
     // Presses "Print"; the questions of the print set, or "(stays open)".
     std::vector<std::string> print() {
-        if (ui::pressButton(dialog, 1) != ui::kResultOk)
+        if (ui::pressButton(dialog, printctl::Print) != ui::kResultOk)
             return {"(stays open)"};
         std::vector<std::string> questions;
         for (Card* card : dialog.printSet())
@@ -51,40 +52,41 @@ protected:
 TEST_F(PrintSelectionTest, startsWithNothingChosenAndRefusesToPrintSo) {
     for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
         EXPECT_FALSE(button->isChecked()) << button->objectName().toStdString();
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("1012"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QString::number(printctl::LevelField))->text(),
+              QStringLiteral("0"));
     EXPECT_EQ(print(), Texts{"(stays open)"});
     EXPECT_EQ(notices.texts(), Texts{"Please choose a radio button."});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose a list..."));
 }
 
 TEST_F(PrintSelectionTest, eachChoiceTakesItsCardsInListOrder) {
-    choose(1031);
+    choose(printctl::AllCards);
     EXPECT_EQ(print(), (Texts{"m1", "m2", "m3", "m4"}));
-    choose(1032);
-    type(1012, QStringLiteral("3"));
+    choose(printctl::LevelCards);
+    type(printctl::LevelField, QStringLiteral("3"));
     EXPECT_EQ(print(), (Texts{"m1", "m3"})) << "known cards on level 3 are not taken";
-    choose(1033);
-    type(1004, QStringLiteral("-"));
+    choose(printctl::LessonCards);
+    type(printctl::LessonField, QStringLiteral("-"));
     EXPECT_EQ(print(), (Texts{"m3", "m4"}));
-    type(1004, QStringLiteral("L1"));
+    type(printctl::LessonField, QStringLiteral("L1"));
     EXPECT_EQ(print(), (Texts{"m1"})) << "the lesson is compared exactly";
-    choose(1035);
+    choose(printctl::KnownCards);
     EXPECT_EQ(print(), (Texts{"k1"}));
     appendCard(wrongList, mainList.cards()[3]);
-    choose(1034);
+    choose(printctl::WrongCards);
     EXPECT_EQ(print(), (Texts{"m4"}));
     EXPECT_TRUE(notices.entries.empty());
 }
 
 TEST_F(PrintSelectionTest, noMatchingCardOrBadFieldKeepsTheDialogOpen) {
-    choose(1032);
-    type(1012, QStringLiteral("7"));
+    choose(printctl::LevelCards);
+    type(printctl::LevelField, QStringLiteral("7"));
     EXPECT_EQ(print(), Texts{"(stays open)"});
-    type(1012, QStringLiteral("101"));
+    type(printctl::LevelField, QStringLiteral("101"));
     EXPECT_EQ(print(), Texts{"(stays open)"});
-    type(1012, QStringLiteral("x"));
+    type(printctl::LevelField, QStringLiteral("x"));
     EXPECT_EQ(print(), Texts{"(stays open)"});
-    choose(1034);
+    choose(printctl::WrongCards);
     EXPECT_EQ(print(), Texts{"(stays open)"});
     EXPECT_EQ(notices.texts(),
               (Texts{"There are no cards with these properties",
@@ -93,22 +95,23 @@ TEST_F(PrintSelectionTest, noMatchingCardOrBadFieldKeepsTheDialogOpen) {
 }
 
 TEST_F(PrintSelectionTest, typingALevelOrLessonChoosesPrintingByIt) {
-    auto* level = dialog.findChild<QLineEdit*>(QStringLiteral("1012"));
+    auto* level = dialog.findChild<QLineEdit*>(QString::number(printctl::LevelField));
     level->clear();
     QTest::keyClicks(level, QStringLiteral("3"));
     EXPECT_EQ(print(), (Texts{"m1", "m3"}));
-    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("1004")), QStringLiteral("l1"));
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QString::number(printctl::LessonField)),
+                     QStringLiteral("l1"));
     EXPECT_EQ(print(), (Texts{"m2"}));
 }
 
 TEST_F(PrintSelectionTest, examinationScratchListsAreLeftAlone) {
     appendCard(levelList, mainList.cards()[1]);
     appendCard(lessonList, mainList.cards()[3]);
-    choose(1032);
-    type(1012, QStringLiteral("3"));
+    choose(printctl::LevelCards);
+    type(printctl::LevelField, QStringLiteral("3"));
     EXPECT_EQ(print(), (Texts{"m1", "m3"}));
-    choose(1033);
-    type(1004, QStringLiteral("L1"));
+    choose(printctl::LessonCards);
+    type(printctl::LessonField, QStringLiteral("L1"));
     EXPECT_EQ(print(), (Texts{"m1"}));
     ASSERT_EQ(levelList.size(), 1);
     EXPECT_EQ(levelList.cards()[0], mainList.cards()[1]);

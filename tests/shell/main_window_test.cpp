@@ -2,11 +2,13 @@
 #include "resources/picture_paths.h"
 #include "shell/about_dialog.h"
 #include "shell/main_window.h"
+#include "shell/preferences_control_ids.h"
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/qt_file_dialog_answers.h"
 #include "tests/support/qt_message_box_answers.h"
 #include "tests/support/qt_modal_answers.h"
 #include "tests/support/qt_tone_recorder.h"
+#include "ui/dialog_button.h"
 #include "ui/picture_button.h"
 
 #include <QAction>
@@ -151,8 +153,8 @@ TEST_F(MainWindowTest, escapeDoesNothingAndTheCloseBoxQuits) {
 TEST_F(MainWindowTest, aboutAndPreferencesOpenTheirDialogs) {
     MainWindow window;
     ModalAnswers modal;
-    modal.queuePress(1);
-    modal.queuePress(2);
+    modal.queuePress(ui::kOkButton);
+    modal.queuePress(prefctl::Cancel);
     window.action(cmd::About)->trigger();
     window.action(cmd::Preferences)->trigger();
     EXPECT_EQ(modal.shown, (std::vector<QString>{QStringLiteral("AboutDialog"),
@@ -197,12 +199,13 @@ TEST_F(MainWindowTest, tabGoesInReadingOrderAndAnEnlargedWindowKeepsTheControlsC
           ctl::NewCardButton, ctl::OverviewButton, ctl::ExchangeButton})
         window.setButtonEnabled(id, true);
     button(window, ctl::OpenSaveButton)->setFocus();
-    const QStringList expected{"2015", "2016", "1009", "2017", "2057",
-                               "2058", "2059", "2060", "1010"};
-    QStringList visited;
+    const QList<int> expected{ctl::SystematicButton, ctl::InOrderButton,    ctl::StartButton,
+                              ctl::RandomButton,     ctl::WrongWordsButton, ctl::NewCardButton,
+                              ctl::OverviewButton,   ctl::ExchangeButton,   ctl::OpenSaveButton};
+    QList<int> visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
-        visited << window.focusWidget()->objectName();
+        visited << window.focusWidget()->objectName().toInt();
     }
     EXPECT_EQ(visited, expected);
 

@@ -1,3 +1,4 @@
+#include "shell/preferences_control_ids.h"
 #include "shell/preferences_dialog.h"
 #include "store/preferences.h"
 #include "tests/support/notice_recorder.h"
@@ -17,13 +18,15 @@ protected:
     void SetUp() override { resetPreferences(); }
     void TearDown() override { resetPreferences(); }
 
-    QLineEdit* threshold() { return dialog.findChild<QLineEdit*>(QStringLiteral("1012")); }
+    QLineEdit* threshold() {
+        return dialog.findChild<QLineEdit*>(QString::number(prefctl::Threshold));
+    }
     QRadioButton* radio(int id) { return dialog.findChild<QRadioButton*>(QString::number(id)); }
     QCheckBox* box(int id) { return dialog.findChild<QCheckBox*>(QString::number(id)); }
     // Types the threshold and presses OK; the dialog's result, or -1 when it stayed open.
     int okWith(const QString& text) {
         threshold()->setText(text);
-        return ui::pressButton(dialog, 1);
+        return ui::pressButton(dialog, prefctl::Ok);
     }
 
     NoticeRecorder notices;
@@ -40,11 +43,13 @@ TEST_F(PreferencesDialogTest, showsTheStoredValues) {
     preferences.meaningsInOrder = 0;
     preferences.allMeanings = 0;
     PreferencesDialog shown;
-    EXPECT_EQ(shown.findChild<QLineEdit*>(QStringLiteral("1012"))->text(), QStringLiteral("7"));
-    EXPECT_FALSE(shown.findChild<QCheckBox*>(QStringLiteral("1030"))->isChecked());
-    EXPECT_TRUE(shown.findChild<QCheckBox*>(QStringLiteral("1066"))->isChecked());
-    EXPECT_FALSE(shown.findChild<QCheckBox*>(QStringLiteral("1067"))->isChecked());
-    EXPECT_TRUE(shown.findChild<QRadioButton*>(QStringLiteral("1033"))->isChecked());
+    EXPECT_EQ(shown.findChild<QLineEdit*>(QString::number(prefctl::Threshold))->text(),
+              QStringLiteral("7"));
+    EXPECT_FALSE(
+        shown.findChild<QCheckBox*>(QString::number(prefctl::ShowAdditionalInfo))->isChecked());
+    EXPECT_TRUE(shown.findChild<QCheckBox*>(QString::number(prefctl::DuplexPrinting))->isChecked());
+    EXPECT_FALSE(shown.findChild<QCheckBox*>(QString::number(prefctl::PrintA7))->isChecked());
+    EXPECT_TRUE(shown.findChild<QRadioButton*>(QString::number(prefctl::AnyMeanings))->isChecked());
 }
 
 TEST_F(PreferencesDialogTest, thresholdBoundsZeroAndNinetyNineTakenHundredIgnored) {
@@ -84,12 +89,13 @@ TEST_F(PreferencesDialogTest, answerRulesAndSwitchesAreTaken) {
 
     // In order after "not all meanings": all meanings stays off, and the dialog shows in order.
     PreferencesDialog again;
-    again.findChild<QRadioButton*>(QStringLiteral("1031"))->setChecked(true);
-    ASSERT_EQ(ui::pressButton(again, 1), ui::kResultOk);
+    again.findChild<QRadioButton*>(QString::number(prefctl::MeaningsInOrder))->setChecked(true);
+    ASSERT_EQ(ui::pressButton(again, prefctl::Ok), ui::kResultOk);
     EXPECT_EQ(preferences.meaningsInOrder, 1);
     EXPECT_EQ(preferences.allMeanings, 0);
     PreferencesDialog third;
-    EXPECT_TRUE(third.findChild<QRadioButton*>(QStringLiteral("1031"))->isChecked());
+    EXPECT_TRUE(
+        third.findChild<QRadioButton*>(QString::number(prefctl::MeaningsInOrder))->isChecked());
 }
 
 TEST_F(PreferencesDialogTest, defaultsStayInForceAfterCancel) {
@@ -98,11 +104,12 @@ TEST_F(PreferencesDialogTest, defaultsStayInForceAfterCancel) {
     preferences.meaningsInOrder = 1;
     preferences.duplexPrinting = 1;
     PreferencesDialog shown;
-    ASSERT_EQ(ui::pressButton(shown, 1009), -1); // Defaults keeps the dialog open
-    EXPECT_EQ(shown.findChild<QLineEdit*>(QStringLiteral("1012"))->text(), QStringLiteral("5"));
-    EXPECT_TRUE(shown.findChild<QRadioButton*>(QStringLiteral("1032"))->isChecked());
-    EXPECT_TRUE(shown.findChild<QCheckBox*>(QStringLiteral("1066"))->isChecked());
-    ASSERT_EQ(ui::pressButton(shown, 2), ui::kResultCancel);
+    ASSERT_EQ(ui::pressButton(shown, prefctl::Defaults), -1); // Defaults keeps the dialog open
+    EXPECT_EQ(shown.findChild<QLineEdit*>(QString::number(prefctl::Threshold))->text(),
+              QStringLiteral("5"));
+    EXPECT_TRUE(shown.findChild<QRadioButton*>(QString::number(prefctl::AllMeanings))->isChecked());
+    EXPECT_TRUE(shown.findChild<QCheckBox*>(QString::number(prefctl::DuplexPrinting))->isChecked());
+    ASSERT_EQ(ui::pressButton(shown, prefctl::Cancel), ui::kResultCancel);
     EXPECT_EQ(preferences.knownThreshold, 5);
     EXPECT_EQ(preferences.showAdditionalInfo, 0);
     EXPECT_EQ(preferences.meaningsInOrder, 0);

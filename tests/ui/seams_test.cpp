@@ -1,3 +1,4 @@
+#include "resources/command_ids.h"
 #include "tests/support/qt_fake_main_window_host.h"
 #include "tests/support/qt_file_dialog_answers.h"
 #include "tests/support/qt_font_dialog_answers.h"
@@ -166,12 +167,12 @@ TEST(MainWindowHostSeam, fakeRecordsStatesAndRestoresThePrevious) {
     {
         FakeMainWindowHost host;
         ASSERT_EQ(ui::mainWindowHost(), &host);
-        ui::mainWindowHost()->setCommandEnabled(40016, false);
-        ui::mainWindowHost()->setButtonEnabled(2016, false);
+        ui::mainWindowHost()->setCommandEnabled(cmd::ExamInOrder, false);
+        ui::mainWindowHost()->setButtonEnabled(ctl::InOrderButton, false);
         ui::mainWindowHost()->updateCounters();
-        EXPECT_FALSE(host.isCommandEnabled(40016));
-        EXPECT_TRUE(host.isCommandEnabled(40017));
-        EXPECT_FALSE(host.isButtonEnabled(2016));
+        EXPECT_FALSE(host.isCommandEnabled(cmd::ExamInOrder));
+        EXPECT_TRUE(host.isCommandEnabled(cmd::ExamRandom));
+        EXPECT_FALSE(host.isButtonEnabled(ctl::InOrderButton));
         EXPECT_EQ(host.counterUpdates, 1);
     }
     EXPECT_EQ(ui::mainWindowHost(), before);
