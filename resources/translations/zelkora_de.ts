@@ -261,6 +261,18 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
         <source>Text Files (*.TXT)</source>
         <translation>Textdateien (*.TXT)</translation>
     </message>
+    <message>
+        <source>KVTML Vocabularies (*.KVTML)</source>
+        <translation>KVTML-Vokabeldateien (*.KVTML)</translation>
+    </message>
+    <message>
+        <source>CSV Tables (*.CSV)</source>
+        <translation>CSV-Tabellen (*.CSV)</translation>
+    </message>
+    <message>
+        <source>Tab-Separated Tables (*.TSV)</source>
+        <translation>Tabulator-getrennte Tabellen (*.TSV)</translation>
+    </message>
 </context>
 <context>
     <name>KnownCardDialog</name>
@@ -1147,6 +1159,16 @@ Möchtest du sie wiederherstellen oder endgültig verwerfen? (Abbrechen fragt be
         <source>&amp;Discard</source>
         <comment>704</comment>
         <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>This file is damaged at line %1 and cannot be read. Nothing has been read.</source>
+        <comment>607</comment>
+        <translation>Diese Datei ist in Zeile %1 beschädigt und kann nicht gelesen werden. Es wurde nichts eingelesen.</translation>
+    </message>
+    <message>
+        <source>This file is damaged at line %1, column %2 and cannot be read. Nothing has been read.</source>
+        <comment>608</comment>
+        <translation>Diese Datei ist in Zeile %1, Spalte %2 beschädigt und kann nicht gelesen werden. Es wurde nichts eingelesen.</translation>
     </message>
 </context>
 </TS>
