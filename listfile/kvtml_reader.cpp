@@ -13,6 +13,7 @@ LanguageChooser installedChooser;
 struct Entry {
     QString texts[2];
     QString comment;
+    bool hasComment = false;
     int grade = 0;
     bool deactivated = false;
 };
@@ -51,7 +52,7 @@ public:
             card.answer = entry.texts[1].toStdString();
             if (auto lesson = lessons_.constFind(id); lesson != lessons_.cend())
                 card.lesson = lesson->toStdString();
-            if (!entry.comment.isEmpty())
+            if (entry.hasComment)
                 card.additionalInfo = entry.comment.toStdString();
             card.level = entry.grade;
             card.known = entry.deactivated;
@@ -139,16 +140,20 @@ private:
         int side = id == sideIds_[0] ? 0 : id == sideIds_[1] ? 1 : -1;
         while (xml_.readNextStartElement()) {
             QStringView name = xml_.name();
-            if (side >= 0 && name == u"text")
-                entry.texts[side] = xml_.readElementText(QXmlStreamReader::IncludeChildElements);
-            else if (side == 1 && name == u"comment")
-                entry.comment = xml_.readElementText(QXmlStreamReader::IncludeChildElements);
-            else if (side == 1 && name == u"grade")
+            if (side >= 0 && name == u"text") {
+                entry.texts[side] = elementText();
+            } else if (side == 1 && name == u"comment") {
+                entry.comment = elementText();
+                entry.hasComment = true;
+            } else if (side == 1 && name == u"grade") {
                 readGrade(entry);
-            else
+            } else {
                 xml_.skipCurrentElement();
+            }
         }
     }
+
+    QString elementText() { return xml_.readElementText(QXmlStreamReader::IncludeChildElements); }
 
     void readGrade(Entry& entry) {
         while (xml_.readNextStartElement())

@@ -1,5 +1,6 @@
 #include "shell/file_commands.h"
 
+#include "listfile/foreign_export.h"
 #include "listfile/imported_cards.h"
 #include "listfile/list_reader.h"
 #include "listfile/list_writer.h"
@@ -66,6 +67,8 @@ FileResult exportTo(SaveKind kind, const std::string& path) {
         return exportCards(mainList, path, info);
     if (kind == SaveKind::Questions)
         return exportQuestions(mainList, path, info);
+    if (kind == SaveKind::OtherPrograms)
+        return exportForOtherPrograms(mainList, knownList, path);
     return exportAnswers(mainList, path, info);
 }
 
@@ -91,6 +94,16 @@ ui::FileDialogResult askSavePath(SaveKind kind) {
                                    {{QCoreApplication::translate("FileCommands", "Zelkora-File"),
                                      QStringLiteral("*.zlk")}},
                                    QStringLiteral("zlk"), suggestedListName());
+    if (kind == SaveKind::OtherPrograms)
+        return ui::getSaveFileName(
+            tableText(text::ExportTitle),
+            {{QCoreApplication::translate("FileCommands", "KVTML Vocabularies (*.KVTML)"),
+              QStringLiteral("*.kvtml")},
+             {QCoreApplication::translate("FileCommands", "CSV Tables (*.CSV)"),
+              QStringLiteral("*.csv")},
+             {QCoreApplication::translate("FileCommands", "Tab-Separated Tables (*.TSV)"),
+              QStringLiteral("*.tsv")}},
+            QStringLiteral("kvtml"));
     return ui::getSaveFileName(
         tableText(text::ExportTitle),
         {{QCoreApplication::translate("FileCommands", "text file"), QStringLiteral("*.txt")}},

@@ -510,6 +510,10 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
         <source>E&amp;xamination</source>
         <translation>&amp;Abfrage</translation>
     </message>
+    <message>
+        <source>E&amp;xport for Other Programs...</source>
+        <translation>Für andere Programme e&amp;xportieren...</translation>
+    </message>
 </context>
 <context>
     <name>NewCardDialog</name>

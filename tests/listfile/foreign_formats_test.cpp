@@ -1,10 +1,18 @@
 #include "listfile/csv_reader.h"
+#include "listfile/foreign_export.h"
 #include "listfile/kvtml_reader.h"
 #include "listfile_fixture.h"
 
 namespace {
 
 using ForeignFormatsTest = ListFileTest;
+
+void appendNewCard(CardList& list, const CardText& text) {
+    Card* card = makeCard();
+    assignTexts(*card, text.question, text.answer, text.lesson, text.additionalInfo);
+    card->level = text.level;
+    appendCard(list, card);
+}
 
 FileInfo readFile(const fs::path& path, FileResult& result) {
     FileInfo info;
@@ -147,6 +155,38 @@ TEST_F(ForeignFormatsTest, moreThanTwoLanguagesAskWhichTwo) {
     EXPECT_EQ(cancelled.textNumber, 0);
     EXPECT_TRUE(cards.empty());
     setLanguageChooser(before);
+}
+
+// Every card comes back from each export as it was: texts with accents, quotes, separators and
+// line ends, nested lessons, levels, and the known cards as known.
+TEST_F(ForeignFormatsTest, exportsReadBackAsTheSameCards) {
+    const std::vector<CardText> main = {
+        {"café \"noir\"", "Kaffee, schwarz; stark", "Küche/Tee", "a\tb", 3, 0},
+        {"two\nlines", "zwei & <Zeilen>", "-", "", 0, 1},
+        {"λόγος", "Wort", "a/b/c", "-", 12, 2}};
+    const std::vector<CardText> known = {{"naïve", "naiv", "Küche", "x,y", 7, 3}};
+    for (const char* name : {"out.kvtml", "out.csv", "out.tsv", "out.txt"}) {
+        SCOPED_TRACE(name);
+        resetCardStore();
+        for (const CardText& card : main)
+            appendNewCard(mainList, card);
+        for (const CardText& card : known)
+            appendNewCard(knownList, card);
+        ASSERT_TRUE(exportForOtherPrograms(mainList, knownList, path(name)).ok());
+        resetCardStore();
+        FileResult result;
+        std::string readName = std::string(name) == "out.txt" ? "out-copy.tsv" : name;
+        if (readName != name)
+            fs::copy_file(path(name), path(readName.c_str()));
+        readFile(path(readName.c_str()), result);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(cardsOf(mainList), main);
+        EXPECT_EQ(cardsOf(knownList), known);
+    }
+    resetCardStore();
+    EXPECT_EQ(exportForOtherPrograms(mainList, knownList, path("empty.csv")).error,
+              FileError::NoCards);
+    EXPECT_FALSE(fs::exists(path("empty.csv")));
 }
 
 } // namespace

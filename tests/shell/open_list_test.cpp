@@ -130,11 +130,24 @@ TEST_F(OpenListTest, openCommandUsesTheListDialogAndReadsTheChosenFile) {
     const ui::FileDialogRequest& request = dialogs.requests.front();
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, QStringLiteral("Open a list:"));
-    ASSERT_EQ(request.filters.size(), 2u);
+    ASSERT_EQ(request.filters.size(), 5u);
     EXPECT_EQ(request.filters[0].description, QStringLiteral("Zelkora Files (*.ZLK)"));
     EXPECT_EQ(request.filters[1].pattern, QStringLiteral("*.txt"));
+    EXPECT_EQ(request.filters[2].pattern, QStringLiteral("*.kvtml"));
+    EXPECT_EQ(request.filters[3].pattern, QStringLiteral("*.csv"));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("zlk"));
     EXPECT_TRUE(request.initialName.isEmpty());
+}
+
+TEST_F(OpenListTest, aDamagedTableIsRefusedNamingItsLine) {
+    std::string file = writeFile("bad.csv", "house,Haus\r\ntree,\"Baum\r\n");
+    EXPECT_FALSE(openList(file));
+    ASSERT_EQ(notices.texts().size(), 1u);
+    EXPECT_TRUE(
+        notices.texts()[0].starts_with("This file is damaged at line 2 and cannot be read."))
+        << notices.texts()[0];
+    EXPECT_EQ(currentFileName, "UNTITLED");
+    EXPECT_EQ(countCards(mainList), 0);
 }
 
 TEST_F(OpenListTest, commandLineIsOpenedUnlessEmptyOrTooLong) {
