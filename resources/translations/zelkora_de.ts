@@ -294,6 +294,25 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
     </message>
 </context>
 <context>
+    <name>LanguageChooserDialog</name>
+    <message>
+        <source>Choose Languages</source>
+        <translation>Sprachen wählen</translation>
+    </message>
+    <message>
+        <source>This file holds more than two languages. Which two become the cards?</source>
+        <translation>Diese Datei enthält mehr als zwei Sprachen. Welche beiden sollen die Karten bilden?</translation>
+    </message>
+    <message>
+        <source>&amp;Question:</source>
+        <translation>&amp;Frage:</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Antwort:</translation>
+    </message>
+</context>
+<context>
     <name>LessonChooser</name>
     <message>
         <source>Choose a lesson...</source>
