@@ -4,19 +4,13 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
 LanguageChooser installedChooser;
-
-struct Entry {
-    QString texts[2];
-    QString comment;
-    bool hasComment = false;
-    int grade = 0;
-    bool deactivated = false;
-};
 
 // Lessons nested deeper than this make a file damaged (the reader descends into each).
 constexpr int kDeepestLesson = 100;
@@ -42,24 +36,7 @@ public:
         return {};
     }
 
-    std::vector<ImportedCard> cards() const {
-        std::vector<ImportedCard> cards;
-        cards.reserve(static_cast<std::size_t>(order_.size()));
-        for (const QString& id : order_) {
-            const Entry& entry = entries_[id];
-            ImportedCard card;
-            card.question = entry.texts[0].toStdString();
-            card.answer = entry.texts[1].toStdString();
-            if (auto lesson = lessons_.constFind(id); lesson != lessons_.cend())
-                card.lesson = lesson->toStdString();
-            if (entry.hasComment)
-                card.additionalInfo = entry.comment.toStdString();
-            card.level = entry.grade;
-            card.known = entry.deactivated;
-            cards.push_back(std::move(card));
-        }
-        return cards;
-    }
+    std::vector<ImportedCard> takeCards() { return std::move(cards_); }
 
 private:
     FileResult failure() const {
@@ -120,45 +97,57 @@ private:
                 continue;
             }
             QString id = xml_.attributes().value(QLatin1String("id")).toString();
-            Entry entry;
+            ImportedCard card;
             while (xml_.readNextStartElement()) {
                 if (xml_.name() == u"translation")
-                    readTranslation(entry);
+                    readTranslation(card);
                 else if (xml_.name() == u"deactivated")
-                    entry.deactivated = xml_.readElementText().trimmed() == u"true";
+                    card.known = xml_.readElementText().trimmed() == u"true";
                 else
                     xml_.skipCurrentElement();
             }
-            if (!entries_.contains(id))
-                order_.push_back(id);
-            entries_.insert(id, std::move(entry));
+            storeEntry(id, std::move(card));
         }
     }
 
-    void readTranslation(Entry& entry) {
+    // An entry read again under the same id replaces the first, in its place.
+    void storeEntry(const QString& id, ImportedCard&& card) {
+        auto found = index_.constFind(id);
+        if (found != index_.cend()) {
+            card.lesson = std::move(cards_[*found].lesson);
+            cards_[*found] = std::move(card);
+            return;
+        }
+        if (auto lesson = pendingLessons_.constFind(id); lesson != pendingLessons_.cend())
+            card.lesson = lesson->toStdString();
+        index_.insert(id, cards_.size());
+        cards_.push_back(std::move(card));
+    }
+
+    void readTranslation(ImportedCard& card) {
         QStringView id = xml_.attributes().value(QLatin1String("id"));
         int side = id == sideIds_[0] ? 0 : id == sideIds_[1] ? 1 : -1;
         while (xml_.readNextStartElement()) {
             QStringView name = xml_.name();
-            if (side >= 0 && name == u"text") {
-                entry.texts[side] = elementText();
-            } else if (side == 1 && name == u"comment") {
-                entry.comment = elementText();
-                entry.hasComment = true;
-            } else if (side == 1 && name == u"grade") {
-                readGrade(entry);
-            } else {
+            if (side >= 0 && name == u"text")
+                (side == 0 ? card.question : card.answer) = elementText();
+            else if (side == 1 && name == u"comment")
+                card.additionalInfo = elementText();
+            else if (side == 1 && name == u"grade")
+                readGrade(card);
+            else
                 xml_.skipCurrentElement();
-            }
         }
     }
 
-    QString elementText() { return xml_.readElementText(QXmlStreamReader::IncludeChildElements); }
+    std::string elementText() {
+        return xml_.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
+    }
 
-    void readGrade(Entry& entry) {
+    void readGrade(ImportedCard& card) {
         while (xml_.readNextStartElement())
             if (xml_.name() == u"currentgrade")
-                entry.grade = parseImportedLevel(xml_.readElementText().toStdString());
+                card.level = parseImportedLevel(xml_.readElementText().toStdString());
             else
                 xml_.skipCurrentElement();
     }
@@ -196,16 +185,31 @@ private:
         }
     }
 
+    // An entry keeps the first lesson that names it; lessons may come before the entries.
     void assignLesson(const QString& id, const QString& path) {
-        if (!path.isEmpty() && !lessons_.contains(id))
-            lessons_.insert(id, path);
+        if (path.isEmpty())
+            return;
+        auto found = index_.constFind(id);
+        if (found == index_.cend()) {
+            if (!pendingLessons_.contains(id))
+                pendingLessons_.insert(id, path);
+            return;
+        }
+        std::size_t index = *found;
+        if (lessonGiven_.size() <= index)
+            lessonGiven_.resize(cards_.size());
+        if (!lessonGiven_[index] && !pendingLessons_.contains(id)) {
+            cards_[index].lesson = path.toStdString();
+            lessonGiven_[index] = true;
+        }
     }
 
     QXmlStreamReader xml_;
     QString sideIds_[2] = {QStringLiteral("0"), QStringLiteral("1")};
-    QHash<QString, Entry> entries_;
-    QList<QString> order_;
-    QHash<QString, QString> lessons_; // entry id to lesson path
+    std::vector<ImportedCard> cards_;
+    QHash<QString, std::size_t> index_;      // entry id to its place in cards_
+    QHash<QString, QString> pendingLessons_; // lessons named before their entries
+    std::vector<bool> lessonGiven_;
     bool sawRoot_ = false;
     bool cancelled_ = false;
 };
@@ -221,6 +225,6 @@ FileResult readKvtmlCards(std::string_view bytes, std::vector<ImportedCard>& car
     KvtmlParser parser(bytes);
     FileResult result = parser.parse();
     if (result.ok())
-        cards = parser.cards();
+        cards = parser.takeCards();
     return result;
 }
