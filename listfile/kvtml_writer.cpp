@@ -51,6 +51,9 @@ void writeCard(QXmlStreamWriter& xml, const Card& card, int id, bool known) {
     if (card.level > 0) {
         xml.writeStartElement(QStringLiteral("grade"));
         xml.writeTextElement(QStringLiteral("currentgrade"), QString::number(card.level));
+        // The KDE trainers keep the grade of a text only when it was practised at least once; a
+        // card on level n was answered right at least n times.
+        xml.writeTextElement(QStringLiteral("count"), QString::number(card.level));
         xml.writeEndElement();
     }
     xml.writeEndElement();
