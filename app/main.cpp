@@ -2,11 +2,13 @@
 #include "exam/exam_commands.h"
 #include "exam/open_exams.h"
 #include "exam/random_number.h"
+#include "listfile/kvtml_reader.h"
 #include "print/print_commands.h"
 #include "resources/app_icon.h"
 #include "resources/translations.h"
 #include "shell/command_line.h"
 #include "shell/font_commands.h"
+#include "shell/language_chooser_dialog.h"
 #include "shell/main_window.h"
 #include "shell/preferences_io.h"
 #include "shell/quit_program.h"
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
     installCardCommands();
     setExamWindowQuery(examIsOpen);
     installPrintCommands();
+    setLanguageChooser(shell::chooseLanguages);
 
     MainWindow window(commandLine.listPath);
     shell::loadPreferences(shell::profileStore());

@@ -30,8 +30,9 @@ constexpr ExamThreshold kExamThresholds[] = {
 
 void updateMainWindowAfterEntry(ui::MainWindowHost& host, int mainCount,
                                 const WindowOpenQuery& windowOpen) {
-    for (int command : {cmd::CloseList, cmd::SaveList, cmd::SaveListAs, cmd::ExportCards,
-                        cmd::ExportQuestions, cmd::ExportAnswers, cmd::Print, cmd::PrintCards})
+    for (int command :
+         {cmd::CloseList, cmd::SaveList, cmd::SaveListAs, cmd::ExportCards, cmd::ExportQuestions,
+          cmd::ExportAnswers, cmd::ExportForOtherPrograms, cmd::Print, cmd::PrintCards})
         host.setCommandEnabled(command, true);
 
     // The two buttons first; the overview's menu command goes with its button.

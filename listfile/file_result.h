@@ -17,6 +17,9 @@ struct FileResult {
     std::string systemText; // the system's own words, for FailReason::System
     // A message to show although the work was done (a font debug log that could not be opened).
     int warningText = 0;
+    // Where a damaged file went wrong, for the message (0 when unknown).
+    int line = 0;
+    int column = 0;
 
     bool ok() const { return error == FileError::None; }
 };
@@ -31,6 +34,9 @@ constexpr int FontLogNotOpened = 600;
 constexpr int NotAList = 601;
 // The reasons, in the order of FailReason from DiskFull to NotAFile.
 constexpr int FirstReason = 602;
+// A file of another trainer that is damaged: "%1" is the line, "%2" the column.
+constexpr int DamagedAtLine = 607;
+constexpr int DamagedAtColumn = 608;
 } // namespace listfile::text
 
 inline FileResult fileFailure(FileError error, int textNumber, std::string path = {}) {

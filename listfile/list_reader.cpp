@@ -1,11 +1,14 @@
 #include "listfile/list_reader.h"
 
+#include "listfile/csv_reader.h"
 #include "listfile/file_io.h"
 #include "listfile/font_block.h"
+#include "listfile/kvtml_reader.h"
 #include "store/card_store.h"
 #include "store/utf8.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -141,6 +144,33 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
     return {};
 }
 
+ImportFormat importFormatOf(const std::string& path) {
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+        return ImportFormat::None;
+    std::string suffix = path.substr(dot + 1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (suffix == "csv" || suffix == "tsv")
+        return ImportFormat::Csv;
+    if (suffix == "kvtml")
+        return ImportFormat::Kvtml;
+    return ImportFormat::None;
+}
+
+FileResult readImportedBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                             ImportFormat format) {
+    std::vector<ImportedCard> cards;
+    FileResult result =
+        format == ImportFormat::Kvtml ? readKvtmlCards(bytes, cards) : readCsvCards(bytes, cards);
+    if (!result.ok())
+        return result;
+    info.formatName = format == ImportFormat::Kvtml ? kKvtmlFormatName : kCsvFormatName;
+    appendImportedCards(list, cards, info);
+    modifiedFlag = 0;
+    return result;
+}
+
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore) {
     std::string bytes;
@@ -148,7 +178,9 @@ FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
     if (!result.ok())
         return result;
     info.fileName = path;
-    result = readListBytes(list, bytes, info, restore);
+    ImportFormat format = importFormatOf(path);
+    result = format == ImportFormat::None ? readListBytes(list, bytes, info, restore)
+                                          : readImportedBytes(list, bytes, info, format);
     result.path = path;
     return result;
 }

@@ -32,7 +32,17 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info,
 FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore);
 
-// Opens the file at the path and reads it by its first byte: 0x80 a version 2.0 list (its fonts
+// The files of other trainers, told by their name's extension: .csv and .tsv tables, .kvtml.
+enum class ImportFormat { None, Csv, Kvtml };
+ImportFormat importFormatOf(const std::string& path);
+
+// Reads another trainer's file: the cards are appended to list (known ones to knownList) only when
+// the whole file could be read; a damaged file changes nothing.
+FileResult readImportedBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                             ImportFormat format);
+
+// Opens the file at the path; a .csv, .tsv or .kvtml file is read with readImportedBytes. Any
+// other file is read by its first byte: 0x80 a version 2.0 list (its fonts
 // go to restore), 0x7F a version 1.0.2 list, 0x7E an old format that is refused (text 123),
 // anything else a plain text import into the list (UTF-8 with or without a byte-order mark, or
 // Windows-1252 when the file is not UTF-8), unless it holds a NUL byte: such a file is no text and

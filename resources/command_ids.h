@@ -10,6 +10,7 @@ constexpr int SaveListAs = 40004;
 constexpr int ExportCards = 40005;
 constexpr int ExportQuestions = 40006;
 constexpr int ExportAnswers = 40007;
+constexpr int ExportForOtherPrograms = 40030;
 constexpr int Print = 32775;
 constexpr int PrintCards = 32780;
 constexpr int Preferences = 40008;

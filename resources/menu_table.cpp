@@ -30,6 +30,7 @@ constexpr MenuEntry fileEntries[] = {
     item("&Export Cards...", cmd::ExportCards, grayed),
     item("Export Question...", cmd::ExportQuestions, grayed),
     item("Export Answer...", cmd::ExportAnswers, grayed),
+    item("E&xport for Other Programs...", cmd::ExportForOtherPrograms, grayed),
     separator,
     keyed("&Print...", cmd::Print, grayed, Shortcut::Print),
     item("Print Cards...", cmd::PrintCards, grayed),

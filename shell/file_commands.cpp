@@ -1,5 +1,7 @@
 #include "shell/file_commands.h"
 
+#include "listfile/foreign_export.h"
+#include "listfile/imported_cards.h"
 #include "listfile/list_reader.h"
 #include "listfile/list_writer.h"
 #include "listfile/text_export.h"
@@ -31,7 +33,6 @@ namespace shell {
 namespace {
 
 const char* const kUntitled = "UNTITLED";
-const char* const kTextImportFormat = "ASCII-tabsep-file";
 
 // A list imported from a plain text file has no list file yet: Save List asks for a name, so the
 // user's text file is never overwritten in the list format.
@@ -66,6 +67,8 @@ FileResult exportTo(SaveKind kind, const std::string& path) {
         return exportCards(mainList, path, info);
     if (kind == SaveKind::Questions)
         return exportQuestions(mainList, path, info);
+    if (kind == SaveKind::OtherPrograms)
+        return exportForOtherPrograms(mainList, knownList, path);
     return exportAnswers(mainList, path, info);
 }
 
@@ -91,6 +94,16 @@ ui::FileDialogResult askSavePath(SaveKind kind) {
                                    {{QCoreApplication::translate("FileCommands", "Zelkora-File"),
                                      QStringLiteral("*.zlk")}},
                                    QStringLiteral("zlk"), suggestedListName());
+    if (kind == SaveKind::OtherPrograms)
+        return ui::getSaveFileName(
+            tableText(text::ExportTitle),
+            {{QCoreApplication::translate("FileCommands", "KVTML Vocabularies (*.KVTML)"),
+              QStringLiteral("*.kvtml")},
+             {QCoreApplication::translate("FileCommands", "CSV Tables (*.CSV)"),
+              QStringLiteral("*.csv")},
+             {QCoreApplication::translate("FileCommands", "Tab-Separated Tables (*.TSV)"),
+              QStringLiteral("*.tsv")}},
+            QStringLiteral("kvtml"));
     return ui::getSaveFileName(
         tableText(text::ExportTitle),
         {{QCoreApplication::translate("FileCommands", "text file"), QStringLiteral("*.txt")}},
@@ -116,7 +129,7 @@ bool openList(const std::string& path) {
     // would add to or store into the list just read: it closes first.
     closeAllWindows();
     currentFileName = path;
-    listIsTextImport = info.formatName == kTextImportFormat;
+    listIsTextImport = isImportedFormat(info.formatName);
     ui::MainWindowHost* host = ui::mainWindowHost();
     int mainCount = countCards(mainList);
     if (host)
@@ -141,13 +154,19 @@ bool restoreList(const std::string& recoveryPath, const std::string& listPath) {
 void openListCommand() {
     validateCards(mainList);
     validateCards(knownList);
-    ui::FileDialogResult chosen =
-        ui::getOpenFileName(tableText(text::OpenTitle),
-                            {{QCoreApplication::translate("FileCommands", "Zelkora Files (*.ZLK)"),
-                              QStringLiteral("*.zlk")},
-                             {QCoreApplication::translate("FileCommands", "Text Files (*.TXT)"),
-                              QStringLiteral("*.txt")}},
-                            QStringLiteral("zlk"));
+    ui::FileDialogResult chosen = ui::getOpenFileName(
+        tableText(text::OpenTitle),
+        {{QCoreApplication::translate("FileCommands", "Zelkora Files (*.ZLK)"),
+          QStringLiteral("*.zlk")},
+         {QCoreApplication::translate("FileCommands", "Text Files (*.TXT)"),
+          QStringLiteral("*.txt")},
+         {QCoreApplication::translate("FileCommands", "KVTML Vocabularies (*.KVTML)"),
+          QStringLiteral("*.kvtml")},
+         {QCoreApplication::translate("FileCommands", "CSV Tables (*.CSV)"),
+          QStringLiteral("*.csv")},
+         {QCoreApplication::translate("FileCommands", "Tab-Separated Tables (*.TSV)"),
+          QStringLiteral("*.tsv")}},
+        QStringLiteral("zlk"));
     if (chosen.status == ui::FileDialogStatus::Failed)
         showError(text::OpenFailed);
     else if (chosen.status == ui::FileDialogStatus::Accepted)

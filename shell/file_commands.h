@@ -8,8 +8,9 @@ class QString;
 // window goes through ui::mainWindowHost().
 namespace shell {
 
-// What "Save As" writes: the list file or one of the three text exports.
-enum class SaveKind { List, Cards, Questions, Answers };
+// What "Save As" writes: the list file, one of the three text exports or the export for other
+// programs (KVTML, CSV or tab-separated text, by the extension chosen).
+enum class SaveKind { List, Cards, Questions, Answers, OtherPrograms };
 
 // Reads the list file at the path and sets the main window up for it: commands by the number of
 // cards, the examination that starts by itself, the counters. On failure the user is told and

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace shell {
 namespace {
 
@@ -31,6 +33,14 @@ std::string detailLine(const FileResult& result) {
     return reason.empty() ? fullPath(result.path) : reason + ": " + fullPath(result.path);
 }
 
+// The message with "%1" replaced by the line and "%2" by the column.
+std::string placeNumbers(std::string message, int line, int column) {
+    for (auto [mark, number] : {std::pair{"%1", line}, std::pair{"%2", column}})
+        if (std::size_t at = message.find(mark); at != std::string::npos)
+            message.replace(at, 2, std::to_string(number));
+    return message;
+}
+
 } // namespace
 
 bool showFileResult(const FileResult& result) {
@@ -38,11 +48,16 @@ bool showFileResult(const FileResult& result) {
         showError(result.warningText);
     if (result.ok())
         return true;
+    if (result.textNumber == 0) // the user cancelled; nothing to tell
+        return false;
     std::string detail = detailLine(result);
-    if (detail.empty())
+    std::string message = strings::text(result.textNumber);
+    if (result.line > 0)
+        message = placeNumbers(message, result.line, result.column);
+    if (detail.empty() && result.line == 0)
         showError(result.textNumber);
     else
-        showErrorText(std::string(strings::text(result.textNumber)) + '\n' + detail);
+        showErrorText(detail.empty() ? message : message + '\n' + detail);
     return false;
 }
 

@@ -39,6 +39,9 @@ bool runShellCommand(int commandId, QWidget* owner) {
     case cmd::ExportAnswers:
         shell::saveAs(shell::SaveKind::Answers);
         return true;
+    case cmd::ExportForOtherPrograms:
+        shell::saveAs(shell::SaveKind::OtherPrograms);
+        return true;
     case cmd::Quit:
         shell::quitProgram();
         return true;

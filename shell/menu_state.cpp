@@ -9,15 +9,32 @@ namespace shell {
 namespace {
 
 // Every command that depends on a list being open (all but Preferences, Quit and the fonts).
-constexpr int listCommands[] = {cmd::CloseList,      cmd::SaveList,         cmd::SaveListAs,
-                                cmd::ExportCards,    cmd::ExportQuestions,  cmd::ExportAnswers,
-                                cmd::Print,          cmd::PrintCards,       cmd::SystematicExam,
-                                cmd::ExamInOrder,    cmd::ExamRandom,       cmd::ExamWrongWords,
-                                cmd::NewCards,       cmd::ModifyCards,      cmd::Sort,
-                                cmd::ExchangeQA,     cmd::Overview,         cmd::Statistics,
-                                cmd::ExamKnownWords, cmd::ChooseLesson,     cmd::LessonInOrder,
-                                cmd::LessonRandom,   cmd::LessonSystematic, cmd::ChooseLevel,
-                                cmd::LevelInOrder};
+constexpr int listCommands[] = {cmd::CloseList,
+                                cmd::SaveList,
+                                cmd::SaveListAs,
+                                cmd::ExportCards,
+                                cmd::ExportQuestions,
+                                cmd::ExportAnswers,
+                                cmd::Print,
+                                cmd::PrintCards,
+                                cmd::SystematicExam,
+                                cmd::ExamInOrder,
+                                cmd::ExamRandom,
+                                cmd::ExamWrongWords,
+                                cmd::NewCards,
+                                cmd::ModifyCards,
+                                cmd::Sort,
+                                cmd::ExchangeQA,
+                                cmd::Overview,
+                                cmd::Statistics,
+                                cmd::ExamKnownWords,
+                                cmd::ChooseLesson,
+                                cmd::LessonInOrder,
+                                cmd::LessonRandom,
+                                cmd::LessonSystematic,
+                                cmd::ChooseLevel,
+                                cmd::LevelInOrder,
+                                cmd::ExportForOtherPrograms};
 
 constexpr int textButtons[] = {ctl::SystematicButton, ctl::InOrderButton, ctl::RandomButton,
                                ctl::WrongWordsButton, ctl::NewCardButton, ctl::OverviewButton,
@@ -51,8 +68,9 @@ void applyStartState(ui::MainWindowHost& host) {
 void applyOpenedListState(ui::MainWindowHost& host, int mainCount, int knownCount) {
     host.setCommandEnabled(cmd::OpenList, false);
     host.setCommandEnabled(cmd::NewList, false);
-    enable(host, {cmd::CloseList, cmd::SaveList, cmd::SaveListAs, cmd::ExportCards,
-                  cmd::ExportQuestions, cmd::ExportAnswers, cmd::Preferences, cmd::Quit});
+    enable(host,
+           {cmd::CloseList, cmd::SaveList, cmd::SaveListAs, cmd::ExportCards, cmd::ExportQuestions,
+            cmd::ExportAnswers, cmd::ExportForOtherPrograms, cmd::Preferences, cmd::Quit});
     enable(host, {cmd::NewCards, cmd::Overview});
     enableButtons(host, {ctl::NewCardButton});
     if (mainCount > 0) {

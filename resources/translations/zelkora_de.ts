@@ -261,6 +261,18 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
         <source>Text Files (*.TXT)</source>
         <translation>Textdateien (*.TXT)</translation>
     </message>
+    <message>
+        <source>KVTML Vocabularies (*.KVTML)</source>
+        <translation>KVTML-Vokabeldateien (*.KVTML)</translation>
+    </message>
+    <message>
+        <source>CSV Tables (*.CSV)</source>
+        <translation>CSV-Tabellen (*.CSV)</translation>
+    </message>
+    <message>
+        <source>Tab-Separated Tables (*.TSV)</source>
+        <translation>Tabulator-getrennte Tabellen (*.TSV)</translation>
+    </message>
 </context>
 <context>
     <name>KnownCardDialog</name>
@@ -279,6 +291,25 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
     <message>
         <source>Known Cards</source>
         <translation>Bekannte Karten</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChooserDialog</name>
+    <message>
+        <source>Choose Languages</source>
+        <translation>Sprachen wählen</translation>
+    </message>
+    <message>
+        <source>This file holds more than two languages. Which two become the cards?</source>
+        <translation>Diese Datei enthält mehr als zwei Sprachen. Welche beiden sollen die Karten bilden?</translation>
+    </message>
+    <message>
+        <source>&amp;Question:</source>
+        <translation>&amp;Frage:</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Antwort:</translation>
     </message>
 </context>
 <context>
@@ -497,6 +528,10 @@ ganze Befehlszeile ist der Pfad, Leerzeichen eingeschlossen; Anführungszeichen 
     <message>
         <source>E&amp;xamination</source>
         <translation>&amp;Abfrage</translation>
+    </message>
+    <message>
+        <source>E&amp;xport for Other Programs...</source>
+        <translation>Für andere Programme e&amp;xportieren...</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1182,16 @@ Möchtest du sie wiederherstellen oder endgültig verwerfen? (Abbrechen fragt be
         <source>&amp;Discard</source>
         <comment>704</comment>
         <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>This file is damaged at line %1 and cannot be read. Nothing has been read.</source>
+        <comment>607</comment>
+        <translation>Diese Datei ist in Zeile %1 beschädigt und kann nicht gelesen werden. Es wurde nichts eingelesen.</translation>
+    </message>
+    <message>
+        <source>This file is damaged at line %1, column %2 and cannot be read. Nothing has been read.</source>
+        <comment>608</comment>
+        <translation>Diese Datei ist in Zeile %1, Spalte %2 beschädigt und kann nicht gelesen werden. Es wurde nichts eingelesen.</translation>
     </message>
 </context>
 </TS>

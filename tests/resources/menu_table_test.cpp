@@ -31,8 +31,8 @@ TEST(MenuTable, popupsInTheirPositionsWithSeparatorsAndStartStates) {
     EXPECT_STREQ(popups[menu::Cards].title, "&Cards");
     EXPECT_STREQ(popups[menu::SpecialExamination].title, "&Special Examination");
 
-    // New, Open | Close, Save, Save As | three exports | Print, Print Cards | Preferences | Quit
-    EXPECT_EQ(layout(popups[menu::File]), "EEGGG|GGG|GG|E|E");
+    // New, Open | Close, Save, Save As | four exports | Print, Print Cards | Preferences | Quit
+    EXPECT_EQ(layout(popups[menu::File]), "EEGGG|GGGG|GG|E|E");
     EXPECT_EQ(layout(popups[menu::Edit]), "EE");
     EXPECT_EQ(layout(popups[menu::Examination]), "G|GG|G");
     EXPECT_EQ(layout(popups[menu::Cards]), "GG|GG|GG");
@@ -49,8 +49,8 @@ TEST(MenuTable, separatorsFollowTheNamedItems) {
     };
     const auto popups = menu::mainMenu();
     EXPECT_EQ(textBeforeSeparator(popups[menu::File]),
-              (std::set<std::string>{"Save List &As...", "Export Answer...", "Print Cards...",
-                                     "P&references..."}));
+              (std::set<std::string>{"Save List &As...", "E&xport for Other Programs...",
+                                     "Print Cards...", "P&references..."}));
     EXPECT_EQ(textBeforeSeparator(popups[menu::Cards]),
               (std::set<std::string>{"&Modify Cards...", "&Exchange Question and Answer"}));
     EXPECT_EQ(textBeforeSeparator(popups[menu::SpecialExamination]),
@@ -73,7 +73,7 @@ TEST(MenuTable, everyItemHasItsOwnCommandAndText) {
             EXPECT_TRUE(commands.insert(entry.command).second) << entry.text;
             EXPECT_NE(std::string(entry.text), "");
         }
-    EXPECT_EQ(items, 31);
+    EXPECT_EQ(items, 32);
 }
 
 TEST(MenuTable, commandsAreFoundWithTheirPopupAndButton) {

@@ -35,8 +35,13 @@ std::set<int> withAlwaysEnabled(std::set<int> ids) {
 }
 
 // The File items that every opened list enables.
-const std::set<int> openedFileItems = {cmd::CloseList,   cmd::SaveList,        cmd::SaveListAs,
-                                       cmd::ExportCards, cmd::ExportQuestions, cmd::ExportAnswers};
+const std::set<int> openedFileItems = {cmd::CloseList,
+                                       cmd::SaveList,
+                                       cmd::SaveListAs,
+                                       cmd::ExportCards,
+                                       cmd::ExportQuestions,
+                                       cmd::ExportAnswers,
+                                       cmd::ExportForOtherPrograms};
 
 void open(FakeMainWindowHost& host, int mainCount, int knownCount) {
     applyStartState(host);

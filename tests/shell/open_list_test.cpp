@@ -1,12 +1,16 @@
+#include "listfile/kvtml_reader.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "shell/command_line.h"
 #include "shell/file_commands.h"
+#include "shell/language_chooser_dialog.h"
 #include "shell/shell_texts.h"
 #include "store/window_registry.h"
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/qt_file_dialog_answers.h"
+#include "tests/support/qt_modal_answers.h"
 
+#include <QComboBox>
 #include <cerrno>
 #include <cstring>
 
@@ -130,11 +134,56 @@ TEST_F(OpenListTest, openCommandUsesTheListDialogAndReadsTheChosenFile) {
     const ui::FileDialogRequest& request = dialogs.requests.front();
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, QStringLiteral("Open a list:"));
-    ASSERT_EQ(request.filters.size(), 2u);
+    ASSERT_EQ(request.filters.size(), 5u);
     EXPECT_EQ(request.filters[0].description, QStringLiteral("Zelkora Files (*.ZLK)"));
     EXPECT_EQ(request.filters[1].pattern, QStringLiteral("*.txt"));
+    EXPECT_EQ(request.filters[2].pattern, QStringLiteral("*.kvtml"));
+    EXPECT_EQ(request.filters[3].pattern, QStringLiteral("*.csv"));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("zlk"));
     EXPECT_TRUE(request.initialName.isEmpty());
+}
+
+TEST_F(OpenListTest, aDamagedTableIsRefusedNamingItsLine) {
+    std::string file = writeFile("bad.csv", "house,Haus\r\ntree,\"Baum\r\n");
+    EXPECT_FALSE(openList(file));
+    ASSERT_EQ(notices.texts().size(), 1u);
+    EXPECT_TRUE(
+        notices.texts()[0].starts_with("This file is damaged at line 2 and cannot be read."))
+        << notices.texts()[0];
+    EXPECT_EQ(currentFileName, "UNTITLED");
+    EXPECT_EQ(countCards(mainList), 0);
+}
+
+TEST_F(OpenListTest, aVocabularyOfThreeLanguagesAsksWhichTwo) {
+    std::string file = writeFile(
+        "three.kvtml",
+        "<kvtml><identifiers><identifier id=\"0\"><name>English</name></identifier>"
+        "<identifier id=\"1\"><name>Deutsch</name></identifier><identifier id=\"2\"><name>"
+        "Français</name></identifier></identifiers><entries><entry id=\"0\"><translation "
+        "id=\"0\"><text>house</text></translation><translation id=\"1\"><text>Haus</text>"
+        "</translation><translation id=\"2\"><text>maison</text></translation></entry>"
+        "</entries></kvtml>");
+    LanguageChooser before = setLanguageChooser(shell::chooseLanguages);
+    ModalAnswers modals;
+    modals.queue([](QDialog& dialog) {
+        auto* question = dialog.findChild<QComboBox*>(QStringLiteral("question"));
+        auto* answer = dialog.findChild<QComboBox*>(QStringLiteral("answer"));
+        EXPECT_EQ(answer->itemText(2), QStringLiteral("Français"));
+        answer->setCurrentIndex(0);
+        EXPECT_EQ(ui::pressButton(dialog, ui::kResultOk), -1); // English twice: OK is off
+        question->setCurrentIndex(2);
+        return ui::pressButton(dialog, ui::kResultOk);
+    });
+    modals.queuePress(ui::kResultCancel);
+    EXPECT_TRUE(openList(file));
+    ASSERT_EQ(countCards(mainList), 1);
+    EXPECT_EQ(mainList.slot(0)->question(), "maison");
+    EXPECT_EQ(mainList.slot(0)->answer(), "house");
+    ASSERT_TRUE(closeList());
+    EXPECT_FALSE(openList(file)); // cancelled: nothing read, nothing to tell
+    EXPECT_TRUE(notices.entries.empty());
+    EXPECT_EQ(countCards(mainList), 0);
+    setLanguageChooser(before);
 }
 
 TEST_F(OpenListTest, commandLineIsOpenedUnlessEmptyOrTooLong) {

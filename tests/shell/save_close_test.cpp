@@ -272,6 +272,25 @@ TEST_F(SaveCloseTest, aListImportedFromTextIsSavedAsAListFileNeverIntoTheTextFil
     EXPECT_EQ(contents(text), "house\tHaus\r\n");
 }
 
+TEST_F(SaveCloseTest, listsOfOtherTrainersAreSavedAsListFilesToo) {
+    const std::pair<const char*, const char*> files[] = {
+        {"words.csv", "house,Haus\r\n"},
+        {"words.kvtml", "<kvtml><entries><entry id=\"0\"><translation id=\"0\"><text>house</text>"
+                        "</translation></entry></entries></kvtml>"}};
+    for (auto [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const std::string file = writeFile(name, bytes);
+        ASSERT_TRUE(openList(file));
+        FileDialogAnswers dialogs;
+        dialogs.cancel();
+        EXPECT_FALSE(saveList());
+        ASSERT_EQ(dialogs.requests.size(), 1u);
+        EXPECT_EQ(dialogs.requests[0].initialName, qpath("words.zlk"));
+        EXPECT_EQ(contents(file), bytes);
+        ASSERT_TRUE(closeList());
+    }
+}
+
 TEST_F(SaveCloseTest, aTextFileNamedLikeAListIsNotOfferedAsTheNewName) {
     const std::string text = writeFile("plain.zlk", "house\tHaus\r\n");
     ASSERT_TRUE(openList(text));
