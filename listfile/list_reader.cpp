@@ -6,6 +6,9 @@
 #include "store/utf8.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -76,16 +79,51 @@ TextEncoding readHead(ByteReader& in) {
     return format == kUtf8FormatLine ? TextEncoding::utf8 : TextEncoding::cp1252;
 }
 
-} // namespace
+// Gives the system back the pages of a file's bytes that the reader has passed: they are never
+// read again, so the file and the cards made from it are not both held whole at the peak of an
+// opening. The pages stay part of the buffer (read again they would be zeros) until it is freed.
+class PassedPages {
+public:
+    explicit PassedPages(std::string_view bytes) : bytes_(bytes) {}
 
-int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding) {
+    void passed(std::size_t position) {
+        if (position < released_ + kStep)
+            return;
+        static const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+        auto from = reinterpret_cast<std::uintptr_t>(bytes_.data() + released_);
+        auto to = reinterpret_cast<std::uintptr_t>(bytes_.data() + position);
+        from = (from + page - 1) / page * page;
+        to = to / page * page;
+        if (to > from)
+            madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+        released_ = position;
+    }
+
+private:
+    static constexpr std::size_t kStep = 1 << 20;
+    std::string_view bytes_;
+    std::size_t released_ = 0;
+};
+
+int readCards(CardList& list, ByteReader& in, TextEncoding encoding, PassedPages* pages) {
     int count = 0;
     Scratch scratch;
     while (!in.atEnd() && !in.consumeLineEnd()) {
         readCardLine(*newCard(list), in, encoding, scratch);
         ++count;
+        if (pages && count % 4096 == 0)
+            pages->passed(in.position());
     }
     return count;
+}
+
+FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                     const FontRestore& restore, PassedPages* pages);
+
+} // namespace
+
+int readCardLines(CardList& list, ByteReader& in, TextEncoding encoding) {
+    return readCards(list, in, encoding, nullptr);
 }
 
 void importTextLines(CardList& list, ByteReader& in, FileInfo& info, TextEncoding encoding) {
@@ -106,6 +144,13 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info, TextEncodin
 
 FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore) {
+    return readBytes(list, bytes, info, restore, nullptr);
+}
+
+namespace {
+
+FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                     const FontRestore& restore, PassedPages* pages) {
     ByteReader in(bytes);
     int mark = in.peek();
     TextEncoding encoding = TextEncoding::cp1252;
@@ -120,8 +165,8 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
             if (restore)
                 restore(question, answer);
         }
-        info.mainCount = readCardLines(list, in, encoding);
-        info.knownCount = readCardLines(knownList, in, encoding);
+        info.mainCount = readCards(list, in, encoding, pages);
+        info.knownCount = readCards(knownList, in, encoding, pages);
     } else {
         // Text holds no NUL byte; a file that does (a picture, a program, a packed archive)
         // would only give garbage cards.
@@ -137,6 +182,8 @@ FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
     return {};
 }
 
+} // namespace
+
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore) {
     std::string bytes;
@@ -144,7 +191,9 @@ FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
     if (!result.ok())
         return result;
     info.fileName = path;
-    result = readListBytes(list, bytes, info, restore);
+    // The bytes are this function's own and go when it returns.
+    PassedPages pages(bytes);
+    result = readBytes(list, bytes, info, restore, &pages);
     result.path = path;
     return result;
 }
