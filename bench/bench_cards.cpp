@@ -41,7 +41,9 @@ void prepare(int n, int lessons = 0) {
     if (lessons > 0) {
         int i = 0;
         mainList.forEach([&](Card* card) {
-            assignText(*card, CardField::lesson, "L" + std::to_string(i++ % lessons));
+            std::string lesson = "L";
+            lesson += std::to_string(i++ % lessons);
+            assignText(*card, CardField::lesson, lesson);
         });
     }
 }
