@@ -1,6 +1,7 @@
 #include "store/sort_cards.h"
 
 #include "store/card_store.h"
+#include "store/cp1252.h"
 #include "store/notices.h"
 #include "store/utf8.h"
 
@@ -114,21 +115,25 @@ std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
 }
 
 // The first characters of a text as one number that orders as the texts do wherever two
-// numbers differ: ASCII bytes as they are, the end of the text as 0, and from the first other
-// character on 0xFF (every other character ranks above ASCII). Equal numbers say nothing.
+// numbers differ: a character as its Windows-1252 byte (its rank), the end of the text as 0, and
+// from the first character without such a byte on 0xFF (those rank above every byte; 0xFF
+// itself is shared with them, so equal numbers say nothing).
 uint64_t textPrefix(std::string_view text, int bytes) {
     uint64_t prefix = 0;
+    std::size_t at = 0;
     bool stopped = false;
     for (int i = 0; i < bytes; ++i) {
-        unsigned char c = 0;
-        if (stopped || (i < static_cast<int>(text.size()) &&
-                        static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) >= 0x80)) {
-            stopped = true;
-            c = 0xFF;
-        } else if (i < static_cast<int>(text.size())) {
-            c = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+        unsigned byte = 0;
+        if (stopped) {
+            byte = 0xFF;
+        } else if (at < text.size()) {
+            auto lead = static_cast<unsigned char>(text[at]);
+            int ranked = lead < 0x80 ? lead : cp1252ByteOf(nextCodePoint(text, at));
+            at += lead < 0x80 ? 1 : 0;
+            stopped = ranked < 0;
+            byte = stopped ? 0xFF : static_cast<unsigned>(ranked);
         }
-        prefix = prefix << 8 | c;
+        prefix = prefix << 8 | byte;
     }
     return prefix;
 }
