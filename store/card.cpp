@@ -6,6 +6,7 @@
 #include "store/utf8.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <new>
 #include <string>
 
@@ -19,6 +20,26 @@ std::size_t index(CardField field) {
 
 // The head of a text buffer: where each of the four texts starts and where the buffer ends.
 constexpr std::size_t kHeadBytes = (kFields + 1) * sizeof(uint16_t);
+
+// The texts every new card starts with (no question, no answer, "-" and "-"), shared by all of
+// them rather than taken per card: most new cards get their own texts at once.
+struct NewCardTexts {
+    uint16_t offsets[kFields + 1];
+    char texts[6];
+};
+const NewCardTexts kNewCardTexts = {
+    {kHeadBytes, kHeadBytes + 1, kHeadBytes + 2, kHeadBytes + 4, kHeadBytes + 6},
+    {'\0', '\0', '-', '\0', '-', '\0'}};
+static_assert(offsetof(NewCardTexts, texts) == kHeadBytes);
+
+char* newCardTexts() {
+    return const_cast<char*>(reinterpret_cast<const char*>(&kNewCardTexts));
+}
+
+void freeTexts(char* bytes) {
+    if (bytes != newCardTexts())
+        card_arena::release(bytes);
+}
 
 // Whether every byte is ASCII and none is NUL, eight bytes at a time.
 bool plainAscii(std::string_view text) {
@@ -70,7 +91,7 @@ std::string_view boundedText(std::string_view text, int limit, std::string& scra
 } // namespace
 
 CardTexts::~CardTexts() {
-    card_arena::release(bytes_);
+    freeTexts(bytes_);
 }
 
 std::size_t CardTexts::bufferSize() const {
@@ -94,11 +115,16 @@ CardTexts& CardTexts::operator=(const CardTexts& other) {
 
 CardTexts& CardTexts::operator=(CardTexts&& other) noexcept {
     if (this != &other) {
-        card_arena::release(bytes_);
+        freeTexts(bytes_);
         bytes_ = other.bytes_;
         other.bytes_ = nullptr;
     }
     return *this;
+}
+
+void CardTexts::useNewCardTexts() {
+    freeTexts(bytes_);
+    bytes_ = newCardTexts();
 }
 
 void CardTexts::store(const std::string_view (&texts)[4]) {
@@ -106,7 +132,7 @@ void CardTexts::store(const std::string_view (&texts)[4]) {
     for (std::string_view text : texts)
         size += text.size() + 1;
     if (size == kHeadBytes + kFields) {
-        card_arena::release(bytes_);
+        freeTexts(bytes_);
         bytes_ = nullptr;
         return;
     }
@@ -127,7 +153,7 @@ void CardTexts::store(const std::string_view (&texts)[4]) {
         bytes[at++] = '\0';
     }
     offsets[kFields] = static_cast<uint16_t>(at);
-    card_arena::release(bytes_);
+    freeTexts(bytes_);
     bytes_ = bytes;
 }
 
@@ -190,7 +216,7 @@ Card* makeCard() {
         fatalError(125);
     card->level = 0;
     card->id = nextCardId++;
-    assignTexts(*card, {}, {}, "-", "-");
+    card->texts.useNewCardTexts();
     modifiedFlag = 1;
     return card;
 }

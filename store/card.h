@@ -41,7 +41,9 @@ private:
     friend void assignTexts(Card& card, std::string_view question, std::string_view answer,
                             std::string_view lesson, std::string_view additionalInfo);
     friend void breakLimitsForTests(Card& card, CardField field, std::string_view text);
+    friend Card* makeCard();
     void store(const std::string_view (&texts)[4]);
+    void useNewCardTexts();
     std::size_t bufferSize() const;
 
     // Five offsets (the start of each text and the end of the buffer), then the texts.
