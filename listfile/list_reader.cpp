@@ -191,9 +191,11 @@ FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
     if (!result.ok())
         return result;
     info.fileName = path;
-    // The bytes are this function's own and go when it returns.
+    // The bytes are this function's own and go when it returns. Only a large file is worth
+    // giving back as it is read: a small one is read faster in pages that stay.
     PassedPages pages(bytes);
-    result = readBytes(list, bytes, info, restore, &pages);
+    constexpr std::size_t kLargeFile = 16 << 20;
+    result = readBytes(list, bytes, info, restore, bytes.size() >= kLargeFile ? &pages : nullptr);
     result.path = path;
     return result;
 }
