@@ -14,6 +14,7 @@
 #include "shell/quit_program.h"
 #include "store/card_store.h"
 #include "store/clock.h"
+#include "ui/action_timing.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
 
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
 
     MainWindow window(commandLine.listPath);
     shell::loadPreferences(shell::profileStore());
+    ui::installActionTiming();
     window.show();
     // Ends through quitProgram, which leaves the loop with status 0.
     return application.exec();

@@ -1,6 +1,7 @@
-// The overview and the statistics on generated lists of 100,000 cards: the table filled for
-// every card and for one lesson of many, re-sorted by question and by level (shuffled and
-// already sorted), and the statistics figures counted. The windows run on the offscreen platform.
+// The overview and the statistics on generated lists of 100,000 and 1,000,000 cards: the table
+// filled for every card and for one lesson of many, re-sorted by question and by level (shuffled
+// and already sorted), and the statistics figures counted. The windows run on the offscreen
+// platform.
 #include "bench/generate.h"
 #include "cards/card_table_model.h"
 #include "cards/overview_dialog.h"
@@ -40,7 +41,9 @@ void prepare(int n, int lessons = 0) {
     if (lessons > 0) {
         int i = 0;
         mainList.forEach([&](Card* card) {
-            assignText(*card, CardField::lesson, "L" + std::to_string(i++ % lessons));
+            std::string lesson = "L";
+            lesson += std::to_string(i++ % lessons);
+            assignText(*card, CardField::lesson, lesson);
         });
     }
 }
@@ -78,7 +81,7 @@ void overviewFillAll(benchmark::State& state) {
     state.counters["rows"] = dialog->model().rowCount();
     closeOverview();
 }
-BENCHMARK(overviewFillAll)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(overviewFillAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // One lesson chosen out of 1,000 in the lesson table.
 void overviewFillOneLesson(benchmark::State& state) {
@@ -115,15 +118,19 @@ void overviewSort(benchmark::State& state, int column, bool alreadySorted) {
 }
 BENCHMARK_CAPTURE(overviewSort, byQuestion, QuestionColumn, false)
     ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(overviewSort, byQuestionSorted, QuestionColumn, true)
     ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(overviewSort, byLevel, LevelColumn, false)
     ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(overviewSort, byLevelSorted, LevelColumn, true)
     ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 
 // The ten figures and both charts' counters, as each paint of the statistics counts them.
@@ -140,6 +147,6 @@ void statisticsFigures(benchmark::State& state) {
                                                    preferences.knownThreshold, 0, 90000));
     resetCardStore();
 }
-BENCHMARK(statisticsFigures)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(statisticsFigures)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,4 +1,4 @@
-// One step of a systematic examination on generated lists of up to 100,000 cards: the typed
+// One step of a systematic examination on generated lists of up to 1,000,000 cards: the typed
 // answer judged, the card's level and counters changed, the card re-queued and the next card
 // picked. The window is not drawn.
 #include "bench/generate.h"
@@ -40,7 +40,12 @@ void systematicStep(benchmark::State& state) {
     }
     resetCardStore();
 }
-BENCHMARK(systematicStep)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(systematicStep)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMicrosecond);
 
 // The start of a systematic examination: the review queue built and ordered.
 void systematicStart(benchmark::State& state) {
@@ -52,6 +57,6 @@ void systematicStart(benchmark::State& state) {
     }
     resetCardStore();
 }
-BENCHMARK(systematicStart)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(systematicStart)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,9 +1,10 @@
 #pragma once
 
 // Realistic generated cards for the benchmarks: German-looking questions with umlauts and sharp s
-// (all within Windows-1252, so such a list is written in it), English answers with one to three
-// meanings, lessons, plural notes, levels 0-9 and ids counted from nextCardId. The same seed gives
-// the same cards.
+// (all within Windows-1252, so such a list is written in it), English answers with one to four
+// meanings, lessons, plural notes and example phrases, levels 0-9 and ids counted from
+// nextCardId. Lines come out at about 70 bytes, as in real lists; one card in fifty is a long one
+// (answer and note near their 100-character limit). The same seed gives the same cards.
 
 #include "store/card_list.h"
 
@@ -69,7 +70,7 @@ public:
 
     std::string answer() {
         std::string text = englishWord();
-        int meanings = 1 + static_cast<int>(next(3));
+        int meanings = 1 + static_cast<int>(next(4));
         for (int i = 1; i < meanings; ++i) {
             text += next(2) ? ", " : "; ";
             text += englishWord();
@@ -89,9 +90,19 @@ public:
             return std::string("plural: ").append(germanWord());
         case 1:
             return next(2) ? std::string("der, die ").append(germanWord()) : "das";
+        case 2:
+            return "z.B. " + germanWord() + ' ' + germanWord() + ' ' + germanWord();
         default:
             return "-";
         }
+    }
+
+    // Words joined by blanks up to about the length given (within the 100-character limits).
+    std::string longText(std::size_t length) {
+        std::string text = englishWord();
+        while (text.size() < length)
+            text += ' ' + englishWord();
+        return text;
     }
 
     // Makes one card the program's way (makeCard) and appends it.
@@ -102,9 +113,11 @@ public:
             question += germanWord();
         }
         Card* card = makeCard();
-        std::string answerText = answer();
+        bool longCard = next(50) == 0;
+        std::string answerText = longCard ? longText(85) : answer();
         std::string lessonText = lesson();
-        assignTexts(*card, question, answerText, lessonText, additionalInfo());
+        std::string info = longCard ? longText(85) : additionalInfo();
+        assignTexts(*card, question, answerText, lessonText, info);
         card->level = static_cast<int32_t>(next(10));
         appendCard(list, card);
     }

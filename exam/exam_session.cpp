@@ -108,11 +108,7 @@ void ExamSession::nextCard(const std::function<bool(Card& card)>& judge) {
     case PickOrder::Systematic: {
         ++position_;
         judgeAndApply(judge, position_);
-        ReviewNode* head = queue_.head();
-        ReviewNode* successor = head->next;
-        requeueCard(head);
-        if (successor)
-            queue_.setHead(successor);
+        queue_.requeueHead();
         current_ = queue_.head()->card;
         break;
     }

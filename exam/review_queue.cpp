@@ -9,6 +9,125 @@
 ReviewQueue::ReviewQueue(std::vector<ReviewNode> nodes) : nodes_(std::move(nodes)) {
     if (!nodes_.empty())
         head_ = &nodes_.front();
+    buildTree();
+}
+
+// The tree over the nodes in queue order, built in one pass: each node goes in as the rightmost,
+// and climbs over the nodes of lower weight, which become its left subtree. The weights come
+// from a generator of their own, so the examination's random numbers stay as they were.
+void ReviewQueue::buildTree() {
+    tree_.assign(nodes_.size(), Branch{});
+    uint32_t state = 2463534242u;
+    std::vector<int> rightSpine;
+    for (int i = 0; i < static_cast<int>(tree_.size()); ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        tree_[static_cast<std::size_t>(i)].weight = state;
+        int lastPopped = -1;
+        while (!rightSpine.empty() &&
+               tree_[static_cast<std::size_t>(rightSpine.back())].weight < state) {
+            lastPopped = rightSpine.back();
+            rightSpine.pop_back();
+        }
+        tree_[static_cast<std::size_t>(i)].left = lastPopped;
+        if (!rightSpine.empty())
+            tree_[static_cast<std::size_t>(rightSpine.back())].right = i;
+        rightSpine.push_back(i);
+    }
+    root_ = rightSpine.empty() ? -1 : rightSpine.front();
+    // Sizes bottom up: a node's children are built before it in an order by post-walk.
+    std::vector<int> stack;
+    std::vector<int> postOrder;
+    postOrder.reserve(tree_.size());
+    if (root_ >= 0)
+        stack.push_back(root_);
+    while (!stack.empty()) {
+        int t = stack.back();
+        stack.pop_back();
+        postOrder.push_back(t);
+        for (int child :
+             {tree_[static_cast<std::size_t>(t)].left, tree_[static_cast<std::size_t>(t)].right})
+            if (child >= 0)
+                stack.push_back(child);
+    }
+    for (auto it = postOrder.rbegin(); it != postOrder.rend(); ++it)
+        update(*it);
+}
+
+void ReviewQueue::update(int t) {
+    Branch& b = tree_[static_cast<std::size_t>(t)];
+    b.size = 1 + sizeOf(b.left) + sizeOf(b.right);
+}
+
+// Cuts the tree t into its first k nodes and the rest.
+void ReviewQueue::split(int t, int k, int& front, int& back) {
+    if (t < 0) {
+        front = back = -1;
+        return;
+    }
+    Branch& b = tree_[static_cast<std::size_t>(t)];
+    if (k <= sizeOf(b.left)) {
+        split(b.left, k, front, b.left);
+        back = t;
+    } else {
+        split(b.right, k - sizeOf(b.left) - 1, b.right, back);
+        front = t;
+    }
+    update(t);
+}
+
+int ReviewQueue::merge(int front, int back) {
+    if (front < 0)
+        return back;
+    if (back < 0)
+        return front;
+    Branch& f = tree_[static_cast<std::size_t>(front)];
+    Branch& b = tree_[static_cast<std::size_t>(back)];
+    if (f.weight > b.weight) {
+        f.right = merge(f.right, back);
+        update(front);
+        return front;
+    }
+    b.left = merge(front, b.left);
+    update(back);
+    return back;
+}
+
+int ReviewQueue::last(int t) const {
+    while (tree_[static_cast<std::size_t>(t)].right >= 0)
+        t = tree_[static_cast<std::size_t>(t)].right;
+    return t;
+}
+
+void ReviewQueue::requeueHead() {
+    ReviewNode* head = head_;
+    ReviewNode* successor = head ? head->next : nullptr;
+    if (!successor)
+        return;
+    int n = size();
+    int d = requeueDistance(*head->card, n);
+    int first = -1;
+    int rest = -1;
+    split(root_, 1, first, rest);
+    head_ = successor;
+    if (d < 2) {
+        // As moveHeadBack: the links stay, and the queue goes on from the successor.
+        root_ = rest;
+        return;
+    }
+    // Counted from the successor, the card becomes the d-th, or the last.
+    int before = -1;
+    int after = -1;
+    split(rest, std::min(d - 1, n - 1), before, after);
+    ReviewNode* x = &nodes_[static_cast<std::size_t>(last(before))];
+    root_ = merge(merge(before, first), after);
+    successor->previous = nullptr;
+    head->previous = x;
+    head->next = x->next;
+    if (x->next)
+        x->next->previous = head;
+    x->next = head;
 }
 
 int32_t reviewPriority(int32_t level, int32_t threshold, int r) {
@@ -63,13 +182,6 @@ int requeueDistance(const Card& card, int n) {
     if (gap <= 5)
         return 4 * (n / 5);
     return n;
-}
-
-void requeueCard(ReviewNode* head) {
-    int n = 0;
-    for (const ReviewNode* node = head; node; node = node->next)
-        ++n;
-    moveHeadBack(head, requeueDistance(*head->card, n));
 }
 
 void moveHeadBack(ReviewNode* head, int d) {

@@ -15,7 +15,9 @@ struct ReviewNode {
 };
 
 // The order of the cards of a systematic examination, made once at its start from the cards its
-// list holds then. It never grows or shrinks: every answered card goes back into it.
+// list holds then. It never grows or shrinks: every answered card goes back into it. Beside the
+// links it keeps the order as a balanced tree counting its nodes, so that moving a card back by
+// any distance takes logarithmic time, also on a million cards.
 class ReviewQueue {
 public:
     ReviewQueue() = default;
@@ -27,11 +29,32 @@ public:
     ReviewQueue& operator=(ReviewQueue&&) = default;
 
     ReviewNode* head() const { return head_; }
+    // For re-linking by hand (moveHeadBack): the tree then no longer follows the links, so such a
+    // queue is not requeued afterwards.
     void setHead(ReviewNode* head) { head_ = head; }
     int size() const { return static_cast<int>(nodes_.size()); }
 
+    // Moves the head node back by the distance its card has earned (requeueDistance) and makes
+    // its former successor the head: the same order as moveHeadBack gives, in O(log n).
+    void requeueHead();
+
 private:
+    struct Branch {
+        int left = -1;
+        int right = -1;
+        int size = 1;
+        uint32_t weight = 0; // a parent's weight is above its children's
+    };
+    void buildTree();
+    int sizeOf(int t) const { return t < 0 ? 0 : tree_[static_cast<std::size_t>(t)].size; }
+    void update(int t);
+    void split(int t, int k, int& front, int& back);
+    int merge(int front, int back);
+    int last(int t) const;
+
     std::vector<ReviewNode> nodes_;
+    std::vector<Branch> tree_; // one per node, same index
+    int root_ = -1;
     ReviewNode* head_ = nullptr;
 };
 
@@ -44,13 +67,9 @@ int32_t reviewPriority(int32_t level, int32_t threshold, int r);
 // the card that stood later in the list comes first.
 ReviewQueue buildReviewQueue(const CardList& list);
 
-// Moves the head node back by the distance its card has earned: a card answered wrong comes back
-// soon (the 5th card when it was never right, the 10th after one right answer, else after a
-// fifth of the queue); a card answered right goes further back the longer it has not been wrong.
-// The caller takes the head's former successor as the new head.
-void requeueCard(ReviewNode* head);
-
-// The distance requeueCard moves the head's card for a queue of n nodes.
+// The distance a card moves back in a queue of n nodes: a card answered wrong comes back soon
+// (the 5th card when it was never right, the 10th after one right answer, else after a fifth of
+// the queue); a card answered right goes further back the longer it has not been wrong.
 int requeueDistance(const Card& card, int n);
 
 // Links the head in behind the node d-1 links after it, so that, counted from the head's former

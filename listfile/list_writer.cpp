@@ -13,8 +13,27 @@ namespace {
 
 std::string backupFolder;
 
-// A card line is rarely longer than this; reserving it spares most reallocations.
-constexpr std::size_t kTypicalLineBytes = 64;
+// Bytes of the head and both font blocks, with room to spare.
+constexpr std::size_t kHeadBytes = 1024;
+
+std::size_t decimalBytes(int32_t number) {
+    std::size_t bytes = number < 0 ? 2 : 1;
+    for (int64_t rest = number < 0 ? -static_cast<int64_t>(number) : number; rest >= 10; rest /= 10)
+        ++bytes;
+    return bytes;
+}
+
+// The bytes the card lines take in UTF-8; Windows-1252 takes no more. The buffer is reserved
+// once at this size, so it never grows by doubling and holds no more than the file.
+std::size_t cardLineBytes(const CardList& list) {
+    std::size_t bytes = 0;
+    list.forEach([&](const Card* card) {
+        bytes += card->question().size() + card->answer().size() + card->lesson().size() +
+                 card->additionalInfo().size() + decimalBytes(card->level) +
+                 decimalBytes(card->id) + 7; // five TABs, CR LF
+    });
+    return bytes;
+}
 
 bool appendCardLine(std::string& out, const Card& card, ListEncoding encoding) {
     const TextEncoding other = encoding.question;
@@ -73,7 +92,7 @@ bool writeCardLines(const CardList& list, std::string& out, int& lineCount, List
 std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont) {
     std::string out;
-    out.reserve(1024 + kTypicalLineBytes * static_cast<std::size_t>(list.size() + known.size()));
+    out.reserve(kHeadBytes + cardLineBytes(list) + cardLineBytes(known));
     // The code pages of the fonts first, as every list was written before: a text that does not
     // fit its code page means the whole file is written again in UTF-8.
     if (appendListFile(out, list, known, questionFont, answerFont,

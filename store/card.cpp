@@ -1,10 +1,12 @@
 #include "store/card.h"
 
+#include "store/card_arena.h"
 #include "store/card_store.h"
 #include "store/notices.h"
 #include "store/utf8.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <new>
 #include <string>
 
@@ -16,13 +18,44 @@ std::size_t index(CardField field) {
     return static_cast<std::size_t>(field);
 }
 
-std::size_t bufferSize(const char* bytes) {
-    if (!bytes)
-        return 0;
-    const char* p = bytes;
-    for (int i = 0; i < kFields; ++i)
-        p += std::strlen(p) + 1;
-    return static_cast<std::size_t>(p - bytes);
+// The head of a text buffer: where each of the four texts starts and where the buffer ends.
+constexpr std::size_t kHeadBytes = (kFields + 1) * sizeof(uint16_t);
+
+// The texts every new card starts with (no question, no answer, "-" and "-"), shared by all of
+// them rather than taken per card: most new cards get their own texts at once.
+struct NewCardTexts {
+    uint16_t offsets[kFields + 1];
+    char texts[6];
+};
+const NewCardTexts kNewCardTexts = {
+    {kHeadBytes, kHeadBytes + 1, kHeadBytes + 2, kHeadBytes + 4, kHeadBytes + 6},
+    {'\0', '\0', '-', '\0', '-', '\0'}};
+static_assert(offsetof(NewCardTexts, texts) == kHeadBytes);
+
+char* newCardTexts() {
+    return const_cast<char*>(reinterpret_cast<const char*>(&kNewCardTexts));
+}
+
+void freeTexts(char* bytes) {
+    if (bytes != newCardTexts())
+        card_arena::release(bytes);
+}
+
+// Whether every byte is ASCII and none is NUL, eight bytes at a time.
+bool plainAscii(std::string_view text) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    constexpr uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        if ((word | ((word - kOnes) & ~word)) & kHighBits)
+            return false;
+    }
+    for (; at < text.size(); ++at)
+        if (text[at] == 0 || static_cast<unsigned char>(text[at]) >= 0x80)
+            return false;
+    return true;
 }
 
 // The text as a card may hold it: up to a NUL, well-formed, within the limit. Texts that need
@@ -30,28 +63,47 @@ std::size_t bufferSize(const char* bytes) {
 std::string_view boundedText(std::string_view text, int limit, std::string& scratch) {
     if (text.empty())
         return {};
+    auto maxCharacters = static_cast<std::size_t>(limit);
     // Most texts are plain ASCII without a NUL: one byte, one character.
-    if (std::all_of(text.begin(), text.end(),
-                    [](char c) { return c != 0 && static_cast<unsigned char>(c) < 0x80; }))
-        return text.substr(0, std::min(text.size(), static_cast<std::size_t>(limit)));
+    if (plainAscii(text))
+        return text.substr(0, std::min(text.size(), maxCharacters));
     if (const void* nul = std::memchr(text.data(), 0, text.size()))
         text =
             text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-    if (!isValidUtf8(text)) {
-        scratch.clear();
-        for (std::size_t at = 0; at < text.size();)
-            appendUtf8(scratch, nextCodePoint(text, at));
-        text = scratch;
+    // Checked and counted in one pass; only a text that is not well-formed takes the repair.
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        if (count == maxCharacters)
+            return text.substr(0, at);
+        std::size_t length =
+            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : utf8SequenceLength(text, at);
+        if (length == 0) {
+            scratch.clear();
+            for (std::size_t from = 0; from < text.size();)
+                appendUtf8(scratch, nextCodePoint(text, from));
+            return leadingCharacters(scratch, maxCharacters);
+        }
+        at += length;
     }
-    return leadingCharacters(text, static_cast<std::size_t>(limit));
+    return text;
 }
 
 } // namespace
 
+CardTexts::~CardTexts() {
+    freeTexts(bytes_);
+}
+
+std::size_t CardTexts::bufferSize() const {
+    return bytes_ ? reinterpret_cast<const uint16_t*>(bytes_)[kFields] : 0;
+}
+
 CardTexts::CardTexts(const CardTexts& other) {
-    if (std::size_t size = bufferSize(other.bytes_.get())) {
-        bytes_ = std::make_unique_for_overwrite<char[]>(size);
-        std::memcpy(bytes_.get(), other.bytes_.get(), size);
+    if (std::size_t size = other.bufferSize()) {
+        bytes_ = static_cast<char*>(card_arena::allocate(size));
+        if (!bytes_)
+            fatalError(125);
+        std::memcpy(bytes_, other.bytes_, size);
     }
 }
 
@@ -61,35 +113,48 @@ CardTexts& CardTexts::operator=(const CardTexts& other) {
     return *this;
 }
 
-std::string_view CardTexts::get(CardField field) const {
-    const char* p = bytes_.get();
-    if (!p)
-        return {};
-    for (std::size_t i = 0; i < index(field); ++i)
-        p += std::strlen(p) + 1;
-    return p;
+CardTexts& CardTexts::operator=(CardTexts&& other) noexcept {
+    if (this != &other) {
+        freeTexts(bytes_);
+        bytes_ = other.bytes_;
+        other.bytes_ = nullptr;
+    }
+    return *this;
+}
+
+void CardTexts::useNewCardTexts() {
+    freeTexts(bytes_);
+    bytes_ = newCardTexts();
 }
 
 void CardTexts::store(const std::string_view (&texts)[4]) {
-    std::size_t size = 0;
+    std::size_t size = kHeadBytes;
     for (std::string_view text : texts)
         size += text.size() + 1;
-    if (size == kFields) {
-        bytes_.reset();
+    if (size == kHeadBytes + kFields) {
+        freeTexts(bytes_);
+        bytes_ = nullptr;
         return;
     }
+    // Bounded texts always fit; only a test's unchecked text could be longer.
+    if (size > card_arena::kLargest)
+        fatalError(125);
     // The new buffer is filled before the old one goes: a text may be a view into it.
-    auto bytes = std::unique_ptr<char[]>(new (std::nothrow) char[size]);
+    auto* bytes = static_cast<char*>(card_arena::allocate(size));
     if (!bytes)
         fatalError(125);
-    char* p = bytes.get();
-    for (std::string_view text : texts) {
-        if (!text.empty())
-            std::memcpy(p, text.data(), text.size());
-        p += text.size();
-        *p++ = '\0';
+    auto* offsets = reinterpret_cast<uint16_t*>(bytes);
+    std::size_t at = kHeadBytes;
+    for (std::size_t i = 0; i < kFields; ++i) {
+        offsets[i] = static_cast<uint16_t>(at);
+        if (!texts[i].empty())
+            std::memcpy(bytes + at, texts[i].data(), texts[i].size());
+        at += texts[i].size();
+        bytes[at++] = '\0';
     }
-    bytes_ = std::move(bytes);
+    offsets[kFields] = static_cast<uint16_t>(at);
+    freeTexts(bytes_);
+    bytes_ = bytes;
 }
 
 int textLimit(CardField field) {
@@ -131,13 +196,27 @@ void breakLimitsForTests(Card& card, CardField field, std::string_view text) {
     card.texts.store(texts);
 }
 
+void* Card::operator new(std::size_t size) {
+    if (void* card = card_arena::allocate(size))
+        return card;
+    throw std::bad_alloc();
+}
+
+void* Card::operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return card_arena::allocate(size);
+}
+
+void Card::operator delete(void* card) noexcept {
+    card_arena::release(card);
+}
+
 Card* makeCard() {
     Card* card = new (std::nothrow) Card{};
     if (!card)
         fatalError(125);
     card->level = 0;
     card->id = nextCardId++;
-    assignTexts(*card, {}, {}, "-", "-");
+    card->texts.useNewCardTexts();
     modifiedFlag = 1;
     return card;
 }

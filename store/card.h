@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <new>
 #include <string_view>
 
 // Limits of the card texts in characters (code points), whatever their script.
@@ -15,26 +15,39 @@ enum class CardField : uint8_t { question, answer, lesson, additionalInfo };
 
 struct Card;
 
-// The four texts of a card, UTF-8, kept in one small heap buffer one after the other, each ended
-// by a NUL (no text holds one). No texts at all take no buffer. Only assignText writes them.
+// The four texts of a card, UTF-8, kept in one small buffer one after the other, each ended by a
+// NUL (no text holds one), behind a short head of offsets so that each text is found at once.
+// No texts at all take no buffer. Only assignText writes them. The buffers come from the card
+// arena.
 class CardTexts {
 public:
     CardTexts() = default;
+    ~CardTexts();
     CardTexts(const CardTexts& other);
     CardTexts& operator=(const CardTexts& other);
-    CardTexts(CardTexts&&) noexcept = default;
-    CardTexts& operator=(CardTexts&&) noexcept = default;
+    CardTexts(CardTexts&& other) noexcept : bytes_(other.bytes_) { other.bytes_ = nullptr; }
+    CardTexts& operator=(CardTexts&& other) noexcept;
 
-    std::string_view get(CardField field) const;
+    std::string_view get(CardField field) const {
+        if (!bytes_)
+            return {};
+        const auto* offsets = reinterpret_cast<const uint16_t*>(bytes_);
+        auto i = static_cast<std::size_t>(field);
+        return {bytes_ + offsets[i], static_cast<std::size_t>(offsets[i + 1] - offsets[i] - 1)};
+    }
 
 private:
     friend void assignText(Card& card, CardField field, std::string_view text);
     friend void assignTexts(Card& card, std::string_view question, std::string_view answer,
                             std::string_view lesson, std::string_view additionalInfo);
     friend void breakLimitsForTests(Card& card, CardField field, std::string_view text);
+    friend Card* makeCard();
     void store(const std::string_view (&texts)[4]);
+    void useNewCardTexts();
+    std::size_t bufferSize() const;
 
-    std::unique_ptr<char[]> bytes_;
+    // Five offsets (the start of each text and the end of the buffer), then the texts.
+    char* bytes_ = nullptr;
 };
 
 // One vocabulary card.
@@ -52,6 +65,11 @@ struct Card {
     std::string_view answer() const { return texts.get(CardField::answer); }
     std::string_view lesson() const { return texts.get(CardField::lesson); }
     std::string_view additionalInfo() const { return texts.get(CardField::additionalInfo); }
+
+    // Cards come from the card arena, many to a block; each keeps its address while it lives.
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* card) noexcept;
 };
 
 // The one way into a card's texts: each text is taken up to an embedded NUL, a byte that starts

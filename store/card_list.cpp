@@ -33,6 +33,14 @@ std::vector<Card*> CardList::cards() const {
     return result;
 }
 
+void CardList::reserve(std::size_t cards) {
+    try {
+        slots_.reserve(slots_.size() + cards + kBlockSize);
+    } catch (const std::bad_alloc&) {
+        fatalError(125);
+    }
+}
+
 int CardList::appendCard(Card* card) {
     std::size_t pos = firstFree_;
     while (pos < slots_.size() && slots_[pos])

@@ -35,6 +35,9 @@ public:
     // The occupied slots in list order.
     std::vector<Card*> cards() const;
 
+    // Room for this many cards at the end without growing the slots step by step.
+    void reserve(std::size_t cards);
+
     // Primitive slot operations; the free functions below are the interface the program uses.
     int appendCard(Card* card);
     void freeSlot(int position);

@@ -1,6 +1,7 @@
 #include "store/sort_cards.h"
 
 #include "store/card_store.h"
+#include "store/cp1252.h"
 #include "store/notices.h"
 #include "store/utf8.h"
 
@@ -113,6 +114,55 @@ std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
     return order;
 }
 
+// The first characters of a text as one number that orders as the texts do wherever two
+// numbers differ: a character as its Windows-1252 byte (its rank), the end of the text as 0, and
+// from the first character without such a byte on 0xFF (those rank above every byte; 0xFF
+// itself is shared with them, so equal numbers say nothing).
+uint64_t textPrefix(std::string_view text, int bytes) {
+    uint64_t prefix = 0;
+    std::size_t at = 0;
+    bool stopped = false;
+    for (int i = 0; i < bytes; ++i) {
+        unsigned byte = 0;
+        if (stopped) {
+            byte = 0xFF;
+        } else if (at < text.size()) {
+            auto lead = static_cast<unsigned char>(text[at]);
+            int ranked = lead < 0x80 ? lead : cp1252ByteOf(nextCodePoint(text, at));
+            at += lead < 0x80 ? 1 : 0;
+            stopped = ranked < 0;
+            byte = stopped ? 0xFF : static_cast<unsigned>(ranked);
+        }
+        prefix = prefix << 8 | byte;
+    }
+    return prefix;
+}
+
+uint64_t biased(int32_t number) {
+    return static_cast<uint32_t>(number) ^ 0x80000000u;
+}
+
+// A number per card that orders as the key chain does wherever two numbers differ.
+uint64_t sortPrefix(const Card* card, SortKey key) {
+    switch (key) {
+    case SortKey::byQuestion:
+        return textPrefix(card->question(), 8);
+    case SortKey::byAnswer:
+        return textPrefix(card->answer(), 8);
+    case SortKey::byLevel:
+        return biased(card->level) << 32 | textPrefix(card->question(), 4);
+    case SortKey::byLesson:
+        return textPrefix(card->lesson(), 8);
+    default:
+        return biased(card->id);
+    }
+}
+
+struct Keyed {
+    uint64_t prefix;
+    Card* card;
+};
+
 } // namespace
 
 CardList sortCards(CardList& list, SortKey key) {
@@ -121,19 +171,43 @@ CardList sortCards(CardList& list, SortKey key) {
         return std::move(list);
     }
     validateCards(list);
+    return sortCheckedCards(list, key);
+}
+
+CardList sortCheckedCards(CardList& list, SortKey key) {
+    if (countCards(list, 0) == 0) {
+        showError(174);
+        return std::move(list);
+    }
     std::vector<Card*> cards = list.cards();
     // When no two cards agree in the whole key chain, id included, no comparison reaches the id
     // repair and the chain is a strict order: the tree's order is then the plain ascending
     // order, found without the tree's square cost on a list that is already sorted. Only cards
-    // that agree in every step (a shared id among them) need the tree walk.
-    std::vector<Card*> order = cards;
-    auto chainLess = [key](const Card* a, const Card* b) { return compareChain(a, b, key) < 0; };
-    std::sort(order.begin(), order.end(), chainLess);
-    auto agree = [key](const Card* a, const Card* b) { return compareChain(a, b, key) == 0; };
-    if (std::adjacent_find(order.begin(), order.end(), agree) != order.end())
+    // that agree in every step (a shared id among them) need the tree walk. Each card carries a
+    // number from the start of its key, so most comparisons never reach the card itself.
+    std::vector<Keyed> keyed;
+    keyed.reserve(cards.size());
+    for (Card* card : cards)
+        keyed.push_back({sortPrefix(card, key), card});
+    std::sort(keyed.begin(), keyed.end(), [key](const Keyed& a, const Keyed& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        return compareChain(a.card, b.card, key) < 0;
+    });
+    auto agree = [key](const Keyed& a, const Keyed& b) {
+        return a.prefix == b.prefix && compareChain(a.card, b.card, key) == 0;
+    };
+    std::vector<Card*> order;
+    if (std::adjacent_find(keyed.begin(), keyed.end(), agree) != keyed.end()) {
         order = treeOrder(cards, key);
+    } else {
+        order.reserve(keyed.size());
+        for (const Keyed& k : keyed)
+            order.push_back(k.card);
+    }
     releaseBlocks(list);
     CardList sorted;
+    sorted.reserve(order.size());
     for (Card* card : order)
         appendCard(sorted, card);
     return sorted;

@@ -12,6 +12,8 @@ int compareCards(Card* a, const Card* b, SortKey key);
 // sorted tree built in list order gives (equal keys go after). Shows "There are no cards to sort"
 // for an empty list and returns it unchanged. Repairs duplicate ids as compareCards does.
 CardList sortCards(CardList& list, SortKey key);
+// The same, for a caller that has just checked every card of the list (validateCards).
+CardList sortCheckedCards(CardList& list, SortKey key);
 
 // Swaps question and answer of every card of the list.
 void exchangeQuestionAnswer(CardList& list);

@@ -184,4 +184,35 @@ TEST_F(Review, systematicQueueKeepsACardMovedToTheKnownList) {
     EXPECT_TRUE(inQueue);
 }
 
+// The indexed requeue gives exactly the order of the plain link walk, answer after answer, for
+// every kind of distance (wrong the first time, wrong after one right, a fifth, two to five
+// fifths, the end), on queues just above the smallest and larger than every fixed distance.
+TEST_F(Review, requeueHeadMovesCardsAsTheLinkWalkDoes) {
+    for (int n : {11, 12, 57, 300}) {
+        resetCardStore();
+        addCards(mainList, n);
+        seedRandomNumber(7);
+        ReviewQueue indexed = buildReviewQueue(mainList);
+        seedRandomNumber(7);
+        ReviewQueue walked = buildReviewQueue(mainList);
+        ASSERT_EQ(queueOrder(indexed), queueOrder(walked));
+        for (int step = 0; step < 6 * n; ++step) {
+            // Answer histories chosen in turn to reach each distance.
+            Card& card = *indexed.head()->card;
+            card.askCount = 1 + step % 4;
+            card.wrongCount = step % 3 == 0 ? card.askCount : card.askCount - 1 - step % 2;
+            card.lastAnswerTurn = step + 10;
+            card.lastWrongTurn =
+                step % 3 == 0 ? card.lastAnswerTurn : card.lastAnswerTurn - step % 8;
+            indexed.requeueHead();
+            ReviewNode* head = walked.head();
+            ReviewNode* successor = head->next;
+            moveHeadBack(head, requeueDistance(*head->card, n));
+            walked.setHead(successor);
+            ASSERT_EQ(queueOrder(indexed), queueOrder(walked)) << n << " cards, step " << step;
+        }
+        expectConsistentLinks(indexed);
+    }
+}
+
 } // namespace

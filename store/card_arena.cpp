@@ -1,0 +1,79 @@
+#include "store/card_arena.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+namespace card_arena {
+namespace {
+
+// Blocks are aligned to their size, so a piece finds its block by masking its address.
+constexpr std::size_t kBlockBytes = 256 * 1024;
+constexpr std::size_t kAlign = 8; // enough for every member of a card and its texts
+
+struct Block {
+    std::size_t used;  // bytes handed out so far, the header included
+    std::size_t alive; // pieces not yet freed
+};
+
+constexpr std::size_t kHeader = (sizeof(Block) + kAlign - 1) / kAlign * kAlign;
+static_assert(kHeader + kLargest <= kBlockBytes);
+
+Block* current = nullptr;
+std::size_t blockCount = 0;
+
+Block* newBlock() {
+    void* memory = std::aligned_alloc(kBlockBytes, kBlockBytes);
+    if (!memory)
+        return nullptr;
+    ++blockCount;
+    return new (memory) Block{kHeader, 0};
+}
+
+Block* blockOf(void* piece) {
+    return reinterpret_cast<Block*>(reinterpret_cast<std::uintptr_t>(piece) &
+                                    ~static_cast<std::uintptr_t>(kBlockBytes - 1));
+}
+
+} // namespace
+
+void* allocate(std::size_t bytes) {
+    bytes = (bytes + kAlign - 1) / kAlign * kAlign;
+    if (bytes == 0 || bytes > kLargest)
+        return nullptr;
+    if (!current || current->used + bytes > kBlockBytes) {
+        Block* fresh = newBlock();
+        if (!fresh)
+            return nullptr;
+        // The full block stays until its last piece is freed; an empty one goes now.
+        if (current && current->alive == 0) {
+            std::free(current);
+            --blockCount;
+        }
+        current = fresh;
+    }
+    char* piece = reinterpret_cast<char*>(current) + current->used;
+    current->used += bytes;
+    ++current->alive;
+    return piece;
+}
+
+void release(void* piece) noexcept {
+    if (!piece)
+        return;
+    Block* block = blockOf(piece);
+    if (--block->alive != 0)
+        return;
+    if (block == current) {
+        block->used = kHeader; // the block in use starts over
+        return;
+    }
+    std::free(block);
+    --blockCount;
+}
+
+std::size_t reservedBytes() {
+    return blockCount * kBlockBytes;
+}
+
+} // namespace card_arena
