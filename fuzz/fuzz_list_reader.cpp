@@ -1,14 +1,9 @@
 // Feeds arbitrary bytes through the list-file reader: the first byte picks the branch (old
 // format, version 1.0.2, version 2.0 with fonts in Windows code pages or UTF-8, plain text import
 // in either), so the corpus reaches all.
-#include "listfile/list_reader.h"
-#include "store/card_store.h"
+#include "fuzz/card_checks.h"
 #include "store/notices.h"
-#include "store/utf8.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -17,22 +12,6 @@ class SilentSink : public NoticeSink {
 public:
     int show(NoticeKind, const std::string&, const std::string&) override { return 1; }
 };
-
-bool wellFormed(std::string_view text, int limit) {
-    return isValidUtf8(text) && countCharacters(text) <= static_cast<std::size_t>(limit);
-}
-
-// Checks what every read must leave behind: cards within their limits in characters, every text
-// well-formed UTF-8 (whichever encoding the file had), ids handed out.
-void checkCards(const CardList& list) {
-    list.forEach([](const Card* card) {
-        if (!cardIsValid(*card) || !wellFormed(card->question(), kQuestionLimit) ||
-            !wellFormed(card->answer(), kAnswerLimit) ||
-            !wellFormed(card->lesson(), kLessonLimit) ||
-            !wellFormed(card->additionalInfo(), kAdditionalInfoLimit))
-            std::abort();
-    });
-}
 
 } // namespace
 
