@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
-ReviewQueue::ReviewQueue(std::vector<ReviewNode> nodes) : nodes_(std::move(nodes)) {
+ReviewQueue::ReviewQueue(LargeVector<ReviewNode> nodes) : nodes_(std::move(nodes)) {
     if (!nodes_.empty())
         head_ = &nodes_.front();
     buildTree();
@@ -139,25 +140,47 @@ int32_t reviewPriority(int32_t level, int32_t threshold, int r) {
     return static_cast<int32_t>(priority);
 }
 
+namespace {
+
+// Sorts the numbers into descending order, a byte at a time from the lowest (a radix sort: on a
+// million cards far quicker than comparing). Bytes in which all numbers agree cost no pass.
+void sortDescending(LargeVector<uint64_t>& keys) {
+    std::size_t counts[8][256] = {};
+    for (uint64_t key : keys)
+        for (int digit = 0; digit < 8; ++digit)
+            ++counts[digit][~key >> (8 * digit) & 0xFF];
+    LargeVector<uint64_t> other(keys.size());
+    for (int digit = 0; digit < 8; ++digit) {
+        std::size_t* count = counts[digit];
+        if (std::find(count, count + 256, keys.size()) != count + 256)
+            continue; // one value of this byte for all
+        std::size_t at = 0;
+        for (int value = 0; value < 256; ++value)
+            at += std::exchange(count[value], at);
+        for (uint64_t key : keys)
+            other[count[~key >> (8 * digit) & 0xFF]++] = key;
+        keys.swap(other);
+    }
+}
+
+} // namespace
+
 ReviewQueue buildReviewQueue(const CardList& list) {
     std::vector<Card*> cards = list.cards();
-    std::vector<int> order(cards.size());
-    std::vector<int32_t> priorities(cards.size());
+    // Highest priority first, and among equals the card later in the list first: the priority
+    // (made unsigned in its order) above the card's place, in one number.
+    LargeVector<uint64_t> keys(cards.size());
     for (std::size_t i = 0; i < cards.size(); ++i) {
-        order[i] = static_cast<int>(i);
-        priorities[i] = reviewPriority(cards[i]->level, preferences.knownThreshold, randomNumber());
+        int32_t priority =
+            reviewPriority(cards[i]->level, preferences.knownThreshold, randomNumber());
+        keys[i] = uint64_t{static_cast<uint32_t>(priority) ^ 0x80000000u} << 32 | i;
     }
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        auto pa = priorities[static_cast<std::size_t>(a)];
-        auto pb = priorities[static_cast<std::size_t>(b)];
-        return pa != pb ? pa > pb : a > b;
-    });
+    sortDescending(keys);
 
-    std::vector<ReviewNode> nodes(cards.size());
+    LargeVector<ReviewNode> nodes(cards.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        auto from = static_cast<std::size_t>(order[i]);
-        nodes[i].card = cards[from];
-        nodes[i].reviewPriority = priorities[from];
+        nodes[i].card = cards[keys[i] & 0xFFFFFFFFu];
+        nodes[i].reviewPriority = static_cast<int32_t>((keys[i] >> 32) ^ 0x80000000u);
         nodes[i].previous = i > 0 ? &nodes[i - 1] : nullptr;
         nodes[i].next = i + 1 < nodes.size() ? &nodes[i + 1] : nullptr;
     }

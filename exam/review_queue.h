@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/card_list.h"
+#include "store/large_memory.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,7 +22,7 @@ struct ReviewNode {
 class ReviewQueue {
 public:
     ReviewQueue() = default;
-    explicit ReviewQueue(std::vector<ReviewNode> nodes);
+    explicit ReviewQueue(LargeVector<ReviewNode> nodes);
     // The links point into the node storage: moving keeps it, copying would not.
     ReviewQueue(const ReviewQueue&) = delete;
     ReviewQueue& operator=(const ReviewQueue&) = delete;
@@ -52,8 +53,8 @@ private:
     int merge(int front, int back);
     int last(int t) const;
 
-    std::vector<ReviewNode> nodes_;
-    std::vector<Branch> tree_; // one per node, same index
+    LargeVector<ReviewNode> nodes_;
+    LargeVector<Branch> tree_; // one per node, same index
     int root_ = -1;
     ReviewNode* head_ = nullptr;
 };

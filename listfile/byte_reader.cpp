@@ -32,26 +32,6 @@ void ByteReader::skipLine() {
     readLine();
 }
 
-bool ByteReader::nextField(std::string_view& field) {
-    const char* const begin = bytes_.data();
-    const char* const end = begin + bytes_.size();
-    const char* p = begin + pos_;
-    for (;; ++p) {
-        // Only TAB, LF and CR can end a field; most bytes are none of them.
-        while (p != end && *p != '\t' && *p != '\n' && *p != '\r')
-            ++p;
-        if (p == end || *p != '\r' || (p + 1 != end && p[1] == '\n'))
-            break;
-    }
-    field = std::string_view(begin + pos_, static_cast<std::size_t>(p - (begin + pos_)));
-    pos_ = static_cast<std::size_t>(p - begin);
-    if (p != end && *p == '\t') {
-        ++pos_;
-        return true;
-    }
-    return false;
-}
-
 void ByteReader::skipHead() {
     for (int line = 0; line < 3 && !atEnd(); ++line)
         readLine();

@@ -24,9 +24,6 @@ public:
     std::string_view readLine();
     // Skips through the next line end (or to the end).
     void skipLine();
-    // One TAB-separated field of the current line. The TAB is consumed, a line end is not.
-    // Returns false when the line or the input ended instead of a TAB.
-    bool nextField(std::string_view& field);
     // Skips the head of a list file: everything through the third LF.
     void skipHead();
     // Advances by one byte.

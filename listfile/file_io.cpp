@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -199,43 +200,97 @@ bool isReplacementLeftover(std::string_view name, std::string_view base) {
     return true;
 }
 
-FileResult readWholeFile(const std::string& path, std::string& bytes) {
-    auto failed = [&](int error) {
-        return failure(FileError::CannotRead, listfile::text::OpenFailed, path, reasonOf(error),
-                       error);
-    };
+namespace {
+
+FileResult readFailure(const std::string& path, int error) {
+    return failure(FileError::CannotRead, listfile::text::OpenFailed, path, reasonOf(error), error);
+}
+
+// Opens a regular file for reading; fd and size tell the file and the size it has now.
+FileResult openForReading(const std::string& path, int& fd, std::size_t& size) {
     if (path.empty())
-        return failed(ENOENT);
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        return readFailure(path, ENOENT);
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         int error = errno;
         // A file that is not there is the system's own words; "folder missing" only when it is.
-        if (error == ENOENT && QFileInfo(QFileInfo(file).absolutePath()).isDir())
+        QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+        if (error == ENOENT && QFileInfo(file.absolutePath()).isDir())
             return failure(FileError::CannotRead, listfile::text::OpenFailed, path,
                            FailReason::System, error);
-        return failed(error);
+        return readFailure(path, error);
     }
     struct stat info {};
     // A folder, a pipe or a device would never end or never hold a list.
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return failed(EISDIR);
+        return readFailure(path, EISDIR);
     }
-    bool opened = file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    if (!opened) {
-        ::close(fd);
-        return failed(errno);
+    size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    return {};
+}
+
+// Reads to the end of the file: straight into the buffer, which grows only for a file that
+// grew meanwhile. Buffer has reserve(n), data() and setSize(n).
+template <class Buffer>
+FileResult readToEnd(const std::string& path, int fd, std::size_t size, Buffer& bytes) {
+    std::size_t got = 0;
+    for (std::size_t room = size + 1;; room = room * 2) {
+        if (!bytes.reserve(room)) {
+            ::close(fd);
+            return readFailure(path, ENOMEM);
+        }
+        while (got < room) {
+            ssize_t n = ::read(fd, bytes.data() + got, room - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                int error = errno;
+                ::close(fd);
+                return readFailure(path, error);
+            }
+            if (n == 0) {
+                ::close(fd);
+                bytes.setSize(got);
+                return {};
+            }
+            got += static_cast<std::size_t>(n);
+            bytes.setSize(got);
+        }
     }
-    // Straight into the string: a list file is read once, without a second copy.
-    bytes.resize(static_cast<std::size_t>(std::max<qint64>(info.st_size, 0)));
-    qint64 got = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (got < 0)
-        return failed(errno);
-    bytes.resize(static_cast<std::size_t>(got));
-    QByteArray rest = file.readAll(); // a file that grew meanwhile
-    bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
-    return file.error() == QFileDevice::NoError ? FileResult{} : failed(errno);
+}
+
+// A std::string as such a buffer: its bytes are cleared once, for the small files it holds.
+struct StringBuffer {
+    std::string& text;
+    bool reserve(std::size_t n) {
+        text.resize(n);
+        return true;
+    }
+    char* data() { return text.data(); }
+    void setSize(std::size_t n) { sizeSet = n; }
+    std::size_t sizeSet = 0;
+};
+
+} // namespace
+
+FileResult readWholeFile(const std::string& path, std::string& bytes) {
+    int fd = -1;
+    std::size_t size = 0;
+    FileResult result = openForReading(path, fd, size);
+    if (!result.ok())
+        return result;
+    StringBuffer buffer{bytes};
+    result = readToEnd(path, fd, size, buffer);
+    bytes.resize(result.ok() ? buffer.sizeSet : 0);
+    return result;
+}
+
+FileResult readWholeFile(const std::string& path, ByteBuffer& bytes) {
+    int fd = -1;
+    std::size_t size = 0;
+    FileResult result = openForReading(path, fd, size);
+    return result.ok() ? readToEnd(path, fd, size, bytes) : result;
 }
 
 FileResult writeAll(QIODevice& device, std::string_view bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listfile/file_result.h"
+#include "store/large_memory.h"
 
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@ class QIODevice;
 // Reads the whole file into bytes. A file that cannot be opened or read, or that is no regular
 // file, is a failed result (text 111) naming the path and the reason.
 FileResult readWholeFile(const std::string& path, std::string& bytes);
+// The same into a buffer that is not cleared first, for a list file of any size.
+FileResult readWholeFile(const std::string& path, ByteBuffer& bytes);
 
 // Writes every byte to the device; a device that takes fewer is a failed result (text 131)
 // with the reason the system gave.

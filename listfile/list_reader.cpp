@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -37,20 +38,30 @@ using Scratch = std::string[4];
 void readCardLine(Card& card, ByteReader& in, ListEncoding encoding, Scratch& scratch) {
     constexpr int kFields = 6;
     std::string_view fields[kFields] = {"", "", "", "", "", ""};
+    std::string_view line = in.readLine();
     int reached = 0;
     while (reached < kFields) {
-        bool tabFollows = in.nextField(fields[reached++]);
-        if (!tabFollows)
+        const void* tab = std::memchr(line.data(), '\t', line.size());
+        if (!tab) {
+            fields[reached++] = line;
             break;
+        }
+        auto length = static_cast<std::size_t>(static_cast<const char*>(tab) - line.data());
+        fields[reached++] = line.substr(0, length);
+        line.remove_prefix(length + 1);
     }
-    const TextEncoding other = encoding.question;
-    assignTexts(card, decodeField(fields[0], other, scratch[0]),
-                decodeField(fields[1], encoding.answer, scratch[1]),
-                reached > 2 ? decodeField(fields[2], other, scratch[2]) : card.lesson(),
-                reached > 3 ? decodeField(fields[3], other, scratch[3]) : card.additionalInfo());
+    // A field the line does not reach keeps the card's own text, which is clean.
+    std::string_view texts[4] = {{}, {}, card.lesson(), card.additionalInfo()};
+    bool clean[4] = {true, true, true, true};
+    for (int i = 0; i < std::min(reached, 4); ++i)
+        texts[i] = decodeField(fields[i], i == 1 ? encoding.answer : encoding.question, scratch[i],
+                               clean[i]);
+    if (clean[0] && clean[1] && clean[2] && clean[3])
+        assignCleanTexts(card, texts[0], texts[1], texts[2], texts[3]);
+    else
+        assignTexts(card, texts[0], texts[1], texts[2], texts[3]);
     card.level = parseDecimal(fields[4]);
     card.id = parseDecimal(fields[5]); // replaces the id the card was made with
-    in.skipLine();
 }
 
 // The question runs to the next TAB, across line ends (each kept as one LF).
@@ -220,10 +231,11 @@ FileResult readImportedBytes(CardList& list, std::string_view bytes, FileInfo& i
 
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore) {
-    std::string bytes;
-    FileResult result = readWholeFile(path, bytes);
+    ByteBuffer buffer;
+    FileResult result = readWholeFile(path, buffer);
     if (!result.ok())
         return result;
+    const std::string_view bytes(buffer.data() ? buffer.data() : "", buffer.size());
     info.fileName = path;
     ImportFormat format = importFormatOf(path);
     if (format != ImportFormat::None) {

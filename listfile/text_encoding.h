@@ -59,6 +59,10 @@ bool appendEncoded(std::string& out, std::string_view text, TextEncoding encodin
 // scratch string. A field of a UTF-8 file that is not well-formed UTF-8 is read as Windows-1252,
 // so that no byte is lost.
 std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch);
+// The same, and clean tells whether the text is free of NUL characters: it is well-formed UTF-8
+// in any case, so a clean text needs no check but its length (assignCleanTexts).
+std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch,
+                             bool& clean);
 
 // A text file of unknown encoding: UTF-8 when it starts with a byte-order mark (which is
 // dropped) or is well-formed UTF-8, Windows-1252 otherwise.

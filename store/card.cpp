@@ -41,51 +41,55 @@ void freeTexts(char* bytes) {
         card_arena::release(bytes);
 }
 
-// Whether every byte is ASCII and none is NUL, eight bytes at a time.
-bool plainAscii(std::string_view text) {
-    constexpr uint64_t kOnes = 0x0101010101010101u;
-    constexpr uint64_t kHighBits = 0x8080808080808080u;
+// At most the limit of characters of well-formed UTF-8: no more bytes than the limit means no
+// more characters either, so most texts are not counted.
+std::string_view limited(std::string_view text, int limit) {
+    auto max = static_cast<std::size_t>(limit);
+    return text.size() <= max ? text : leadingCharacters(text, max);
+}
+
+// Where the text stops being well-formed UTF-8 without a NUL: its size when it never does.
+std::size_t cleanPrefix(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        uint64_t word;
-        std::memcpy(&word, text.data() + at, 8);
-        if ((word | ((word - kOnes) & ~word)) & kHighBits)
-            return false;
+    while (at < text.size()) {
+        unsigned byte = bytes[at];
+        if (byte - 1u < 0x7Fu) { // ASCII but NUL
+            ++at;
+            continue;
+        }
+        // Two bytes, as the accented Latin letters are: checked here, the rest by the full rules.
+        if (byte >= 0xC2 && byte < 0xE0 && at + 1 < text.size() &&
+            (bytes[at + 1] & 0xC0u) == 0x80u) {
+            at += 2;
+            continue;
+        }
+        std::size_t length = byte == 0 ? 0 : utf8SequenceLength(text, at);
+        if (length == 0)
+            return at;
+        at += length;
     }
-    for (; at < text.size(); ++at)
-        if (text[at] == 0 || static_cast<unsigned char>(text[at]) >= 0x80)
-            return false;
-    return true;
+    return at;
 }
 
 // The text as a card may hold it: up to a NUL, well-formed, within the limit. Texts that need
 // no repair (nearly all) are views into the given bytes; others are built in the scratch string.
 std::string_view boundedText(std::string_view text, int limit, std::string& scratch) {
-    if (text.empty())
-        return {};
     auto maxCharacters = static_cast<std::size_t>(limit);
-    // Most texts are plain ASCII without a NUL: one byte, one character.
-    if (plainAscii(text))
-        return text.substr(0, std::min(text.size(), maxCharacters));
-    if (const void* nul = std::memchr(text.data(), 0, text.size()))
-        text =
-            text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-    // Checked and counted in one pass; only a text that is not well-formed takes the repair.
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); ++count) {
-        if (count == maxCharacters)
-            return text.substr(0, at);
-        std::size_t length =
-            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : utf8SequenceLength(text, at);
-        if (length == 0) {
-            scratch.clear();
-            for (std::size_t from = 0; from < text.size();)
-                appendUtf8(scratch, nextCodePoint(text, from));
-            return leadingCharacters(scratch, maxCharacters);
-        }
-        at += length;
+    std::size_t clean = cleanPrefix(text);
+    if (clean < text.size()) { // a text stops at a NUL
+        const void* nul = std::memchr(text.data() + clean, 0, text.size() - clean);
+        if (nul)
+            text = text.substr(
+                0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
     }
-    return text;
+    if (clean < text.size()) { // a byte that starts no well-formed character
+        scratch.clear();
+        for (std::size_t from = 0; from < text.size();)
+            appendUtf8(scratch, nextCodePoint(text, from));
+        return leadingCharacters(scratch, maxCharacters);
+    }
+    return limited(text, limit);
 }
 
 } // namespace
@@ -181,6 +185,14 @@ void assignTexts(Card& card, std::string_view question, std::string_view answer,
     card.texts.store(texts);
 }
 
+void assignCleanTexts(Card& card, std::string_view question, std::string_view answer,
+                      std::string_view lesson, std::string_view additionalInfo) {
+    const std::string_view texts[kFields] = {
+        limited(question, kQuestionLimit), limited(answer, kAnswerLimit),
+        limited(lesson, kLessonLimit), limited(additionalInfo, kAdditionalInfoLimit)};
+    card.texts.store(texts);
+}
+
 void assignText(Card& card, CardField field, std::string_view text) {
     std::string scratch;
     std::string_view texts[kFields] = {card.question(), card.answer(), card.lesson(),
@@ -221,8 +233,17 @@ Card* makeCard() {
     return card;
 }
 
+namespace {
+
+// No more bytes than the limit means no more characters either: most texts are not counted.
+bool withinLimit(std::string_view text, int limit) {
+    auto max = static_cast<std::size_t>(limit);
+    return text.size() <= max || countCharacters(text) <= max;
+}
+
+} // namespace
+
 bool cardIsValid(const Card& card) {
-    return countCharacters(card.question()) <= kQuestionLimit &&
-           countCharacters(card.answer()) <= kAnswerLimit &&
-           countCharacters(card.lesson()) <= kLessonLimit;
+    return withinLimit(card.question(), kQuestionLimit) &&
+           withinLimit(card.answer(), kAnswerLimit) && withinLimit(card.lesson(), kLessonLimit);
 }

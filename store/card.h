@@ -40,6 +40,8 @@ private:
     friend void assignText(Card& card, CardField field, std::string_view text);
     friend void assignTexts(Card& card, std::string_view question, std::string_view answer,
                             std::string_view lesson, std::string_view additionalInfo);
+    friend void assignCleanTexts(Card& card, std::string_view question, std::string_view answer,
+                                 std::string_view lesson, std::string_view additionalInfo);
     friend void breakLimitsForTests(Card& card, CardField field, std::string_view text);
     friend Card* makeCard();
     void store(const std::string_view (&texts)[4]);
@@ -78,6 +80,11 @@ struct Card {
 void assignText(Card& card, CardField field, std::string_view text);
 void assignTexts(Card& card, std::string_view question, std::string_view answer,
                  std::string_view lesson, std::string_view additionalInfo);
+
+// The same for texts known to be well-formed UTF-8 without a NUL (as a file reader that checked
+// them has them): only the limits are applied.
+void assignCleanTexts(Card& card, std::string_view question, std::string_view answer,
+                      std::string_view lesson, std::string_view additionalInfo);
 
 // The field's limit in characters.
 int textLimit(CardField field);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/card.h"
+#include "store/large_memory.h"
 
 #include <cstdint>
 #include <string_view>
@@ -46,7 +47,7 @@ public:
     void clearList();
 
 private:
-    std::vector<Card*> slots_;
+    LargeVector<Card*> slots_;
     int count_ = 0;
     std::size_t firstFree_ = 0; // no free slot lies before it
 };

@@ -2,6 +2,7 @@
 
 #include "store/card_store.h"
 #include "store/cp1252.h"
+#include "store/large_memory.h"
 #include "store/notices.h"
 #include "store/utf8.h"
 
@@ -185,7 +186,7 @@ CardList sortCheckedCards(CardList& list, SortKey key) {
     // order, found without the tree's square cost on a list that is already sorted. Only cards
     // that agree in every step (a shared id among them) need the tree walk. Each card carries a
     // number from the start of its key, so most comparisons never reach the card itself.
-    std::vector<Keyed> keyed;
+    LargeVector<Keyed> keyed;
     keyed.reserve(cards.size());
     for (Card* card : cards)
         keyed.push_back({sortPrefix(card, key), card});

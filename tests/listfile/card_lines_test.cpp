@@ -13,6 +13,13 @@ struct Row {
     std::vector<CardText> cards;
 };
 
+std::string repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
 TEST_F(CardLinesTest, cardLinesReadAsTheirFieldsSay) {
     const std::string long101(101, 'q');
     const std::vector<Row> rows = {
@@ -45,6 +52,12 @@ TEST_F(CardLinesTest, cardLinesReadAsTheirFieldsSay) {
          long101 + "\t" + long101 + "\tLESSON-TOO-LONG\t" + long101 + "\t4\t8\r\n",
          {{std::string(100, 'q'), std::string(100, 'q'), "LESSON-TOO", std::string(100, 'q'), 4,
            8}}},
+        {"a NUL ends a text",
+         std::string("a\0b\tc\t-\t-\t0\t1\r\n", 15),
+         {{"a", "c", "-", "-", 0, 1}}},
+        {"long accented texts keep 100 characters",
+         std::string(101, '\xE4') + "\t\xDC\t-\t-\t0\t1\r\n",
+         {{repeated("ä", 100), "Ü", "-", "-", 0, 1}}},
         {"duplicate ids stay",
          "a\tb\t-\t-\t0\t3\r\nc\td\t-\t-\t0\t3\r\n",
          {{"a", "b", "-", "-", 0, 3}, {"c", "d", "-", "-", 0, 3}}},

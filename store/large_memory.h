@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <new>
+#include <string_view>
+#include <vector>
+
+// Memory for the few large buffers a big list needs (its file's bytes, the list of card
+// references, the orders of a sort or an examination). From a few megabytes on, a buffer is
+// mapped in large pages where the system offers them: touching a fresh buffer of a hundred
+// megabytes then costs a few dozen page faults instead of tens of thousands. Smaller buffers
+// come from the heap as usual.
+namespace large_memory {
+
+// Bytes from which a buffer is mapped on its own, in large pages.
+constexpr std::size_t kLargeBytes = 4 << 20;
+
+// Memory for the bytes (any size, aligned for every type); nullptr when memory is exhausted.
+void* allocate(std::size_t bytes) noexcept;
+// Gives back memory from allocate; bytes must be the size it was asked for.
+void release(void* memory, std::size_t bytes) noexcept;
+
+} // namespace large_memory
+
+// An allocator for std::vector that takes its memory from large_memory.
+template <class T> struct LargeAllocator {
+    using value_type = T;
+
+    LargeAllocator() = default;
+    template <class U> LargeAllocator(const LargeAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n) {
+        if (n > static_cast<std::size_t>(-1) / sizeof(T))
+            throw std::bad_array_new_length();
+        if (void* memory = large_memory::allocate(n * sizeof(T)))
+            return static_cast<T*>(memory);
+        throw std::bad_alloc();
+    }
+    void deallocate(T* memory, std::size_t n) noexcept {
+        large_memory::release(memory, n * sizeof(T));
+    }
+
+    template <class U> bool operator==(const LargeAllocator<U>&) const noexcept { return true; }
+};
+
+template <class T> using LargeVector = std::vector<T, LargeAllocator<T>>;
+
+// Bytes that are not cleared first, for a file read straight into them. Move-only.
+class ByteBuffer {
+public:
+    ByteBuffer() = default;
+    ~ByteBuffer() { large_memory::release(data_, capacity_); }
+    ByteBuffer(ByteBuffer&& other) noexcept;
+    ByteBuffer& operator=(ByteBuffer&& other) noexcept;
+    ByteBuffer(const ByteBuffer&) = delete;
+    ByteBuffer& operator=(const ByteBuffer&) = delete;
+
+    // Room for at least this many bytes, the bytes held so far kept; false when memory is
+    // exhausted (the buffer stays as it was).
+    bool reserve(std::size_t capacity);
+    char* data() { return data_; }
+    const char* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    std::size_t capacity() const { return capacity_; }
+    // How many of the bytes count, at most the capacity.
+    void setSize(std::size_t size) { size_ = size <= capacity_ ? size : capacity_; }
+
+private:
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
