@@ -3,7 +3,8 @@
 #include "listfile_fixture.h"
 #include "resources/string_table.h"
 
-#include <QBuffer>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,37 +103,28 @@ TEST_F(ListWriterTest, fontBlockHoldsEveryFieldOfItsOwnFont) {
     EXPECT_NE(bytes.find("karte_id\r\n" + expectedFonts), std::string::npos);
 }
 
-// A device that takes the first bytes and then fails, as a file on a full disk does.
-class FailingDevice : public QBuffer {
-public:
-    explicit FailingDevice(qint64 limit) : limit_(limit) { open(QIODevice::WriteOnly); }
+TEST_F(ListWriterTest, aSinkWritesCopiesStartsAgainAndKeepsItsFirstFailure) {
+    putFile(path("source"), std::string(3u << 20, 'c')); // more than one piece of a copy
+    int fd = ::open(path("sink").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    FileSink sink(fd);
+    EXPECT_TRUE(sink.write("a first try, longer than the second"));
+    EXPECT_TRUE(sink.restart());
+    EXPECT_TRUE(sink.write("ab"));
+    EXPECT_TRUE(sink.copyFrom(path("source")));
+    EXPECT_FALSE(sink.copyFrom(path("missing")));
+    EXPECT_EQ(sink.error(), ENOENT);
+    EXPECT_FALSE(sink.write("c"));
+    ::close(fd);
+    EXPECT_EQ(fileBytes(path("sink")), "ab" + std::string(3u << 20, 'c'));
 
-protected:
-    qint64 writeData(const char* data, qint64 length) override {
-        qint64 room = std::max<qint64>(limit_ - size(), 0);
-        if (room == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return QBuffer::writeData(data, std::min(length, room));
-    }
-
-private:
-    qint64 limit_;
-};
-
-TEST_F(ListWriterTest, aDeviceThatFailsMidwayIsAFailedWrite) {
-    addExampleCards();
-    std::string bytes = listFileBytes(mainList, knownList, exampleFont(700), exampleFont(400));
-    for (qint64 limit : {qint64{0}, qint64{100}, static_cast<qint64>(bytes.size()) - 1}) {
-        FailingDevice device(limit);
-        FileResult result = writeAll(device, bytes);
-        EXPECT_EQ(result.error, FileError::CannotWrite) << limit;
-        EXPECT_EQ(result.textNumber, 131);
-    }
-    FailingDevice roomy(static_cast<qint64>(bytes.size()));
-    EXPECT_TRUE(writeAll(roomy, bytes).ok());
-    EXPECT_EQ(roomy.data().toStdString(), bytes);
+    int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    FileSink onFullDisk(full);
+    EXPECT_FALSE(onFullDisk.write("x"));
+    EXPECT_FALSE(onFullDisk.copyFrom(path("source")));
+    EXPECT_EQ(onFullDisk.error(), ENOSPC);
+    ::close(full);
 }
 
 TEST_F(ListWriterTest, failedWritesKeepTheOldFile) {
