@@ -2,6 +2,8 @@
 // words, a list written in Windows-1252 (second argument 0), or words of six scripts, a list
 // written in UTF-8 (second argument 1). BM_ReadFloor is the floor the reader is measured
 // against: the same file read with one read and split into lines and TAB fields, nothing kept.
+// BM_WriteShuffledList saves as the program does after the overview sorted the list: cards in
+// an order unrelated to their places in memory, the previous version kept as a backup.
 #include "bench/generate.h"
 #include "bench/steady_heap.h"
 #include "listfile/list_reader.h"

@@ -62,7 +62,8 @@ const TwoByteTable& twoByteTable(CodePage page) {
     return tables[static_cast<std::size_t>(page)];
 }
 
-// One character from in to out in the code page; nullptr when it has no byte there.
+// The character at the text's position in the code page, written to out; nullptr when it has
+// no byte there.
 char* encodeCharacter(char* out, std::string_view text, std::size_t& at, CodePage page,
                       const TwoByteTable& table) {
     auto b0 = static_cast<unsigned char>(text[at]);
@@ -88,7 +89,7 @@ char* encodeCharacter(char* out, std::string_view text, std::size_t& at, CodePag
     return out + 1;
 }
 
-// Eight bytes at a time while they are plain ASCII letters, else one character.
+// Eight bytes at a time while they are ASCII without TAB, CR or LF, else one character.
 char* encodeInCodePage(char* out, std::string_view text, CodePage page) {
     const TwoByteTable& table = twoByteTable(page);
     for (std::size_t at = 0; at < text.size();) {
