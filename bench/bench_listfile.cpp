@@ -2,6 +2,8 @@
 // words, a list written in Windows-1252 (second argument 0), or words of six scripts, a list
 // written in UTF-8 (second argument 1). BM_ReadFloor is the floor the reader is measured
 // against: the same file read with one read and split into lines and TAB fields, nothing kept.
+// BM_WriteShuffledList saves as the program does after the overview sorted the list: cards in
+// an order unrelated to their places in memory, the previous version kept as a backup.
 #include "bench/generate.h"
 #include "bench/steady_heap.h"
 #include "listfile/list_reader.h"
@@ -11,8 +13,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,6 +44,19 @@ void makeList(int n, bool mixedScripts) {
 
 void makeList(const benchmark::State& state) {
     makeList(static_cast<int>(state.range(0)), state.range(1) != 0);
+}
+
+// A save as the program makes it: the previous version kept in the backup folder, and the main
+// list in an order unrelated to where its cards lie in memory, as after the overview
+// sorted it: a save then walks the cards as a user's sorted list has them.
+void shuffleMainList() {
+    std::vector<Card*> cards = mainList.cards();
+    std::shuffle(cards.begin(), cards.end(), std::mt19937(99));
+    CardList shuffled;
+    shuffled.reserve(cards.size());
+    for (Card* card : cards)
+        shuffled.appendCard(card);
+    mainList = std::move(shuffled);
 }
 
 // The saves append to the font debug log in the current directory: keep it out of the way.
@@ -73,6 +90,23 @@ void BM_WriteListFile(benchmark::State& state) {
     FileResult result;
     for (auto _ : state)
         result = writeListFile(mainList, path, info, sansSerif(700), sansSerif(400));
+    if (!result.ok())
+        state.SkipWithError("the list could not be written");
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    resetCardStore();
+}
+
+void BM_WriteShuffledList(benchmark::State& state) {
+    ScratchFolder scratch;
+    makeList(state);
+    shuffleMainList();
+    setListBackupFolder((scratch.dir / "backups").string());
+    std::string path = (scratch.dir / "list.zlk").string();
+    FileInfo info;
+    FileResult result;
+    for (auto _ : state)
+        result = writeListFile(mainList, path, info, sansSerif(700), sansSerif(400));
+    setListBackupFolder({});
     if (!result.ok())
         state.SkipWithError("the list could not be written");
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -182,6 +216,9 @@ void BM_ImportText(benchmark::State& state) {
         ->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_ListFileBytes)->LIST_SIZES;
 BENCHMARK(BM_WriteListFile)->LIST_SIZES;
+BENCHMARK(BM_WriteShuffledList)
+    ->ArgsProduct({{100000, 1000000}, {0}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadListBytes)->LIST_SIZES;
 BENCHMARK(BM_ReadListFile)->LIST_SIZES;
 BENCHMARK(BM_ReadFloor)->LIST_SIZES;

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <random>
 
 namespace {
@@ -110,25 +111,14 @@ int createTemporary(const std::string& path, mode_t mode, std::string& name) {
     return -1;
 }
 
-FileResult writeAndSync(int fd, std::string_view bytes, const std::string& path) {
-    QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+FileResult writeAndSync(int fd, const ContentWriter& write, const std::string& path) {
+    FileSink sink(fd);
+    write(sink);
+    if (sink.error() != 0)
+        return writeFailure(path, sink.error());
+    if (::fsync(fd) != 0)
         return writeFailure(path, errno);
-    FileResult written = writeAll(file, bytes);
-    written.path = path;
-    if (written.ok() && ::fsync(fd) != 0)
-        return writeFailure(path, errno);
-    return written;
-}
-
-// Where the file system allows it, the rename itself survives a power cut only once the folder
-// is on disk too. A folder that cannot be synced is no failure: the file is in place.
-void syncFolder(const std::string& folder) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    return {};
 }
 
 bool olderThan(const struct stat& file, const timespec& start) {
@@ -157,7 +147,7 @@ void removeLeftovers(const std::string& path, const timespec& start) {
     ::closedir(dir);
 }
 
-FileResult putInPlace(const std::string& target, std::string_view bytes,
+FileResult putInPlace(const std::string& target, const ContentWriter& write,
                       const std::string& backupFolder) {
     struct stat old {};
     bool exists = false;
@@ -173,7 +163,7 @@ FileResult putInPlace(const std::string& target, std::string_view bytes,
         ::fchmod(fd, old.st_mode & 07777);
         (void)!::fchown(fd, old.st_uid, old.st_gid); // only the superuser may give a file away
     }
-    FileResult result = writeAndSync(fd, bytes, target);
+    FileResult result = writeAndSync(fd, write, target);
     if (::close(fd) != 0 && result.ok())
         result = writeFailure(target, errno);
     if (result.ok() && exists && !backupFolder.empty())
@@ -189,6 +179,16 @@ FileResult putInPlace(const std::string& target, std::string_view bytes,
 }
 
 } // namespace
+
+// Where the file system allows it, a rename survives a power cut only once the folder is on disk
+// too. A folder that cannot be synced is no failure: the file is in place.
+void syncFolder(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
 
 bool isReplacementLeftover(std::string_view name, std::string_view base) {
     if (name.size() != base.size() + 1 + kSuffixLength || !name.starts_with(base) ||
@@ -293,29 +293,88 @@ FileResult readWholeFile(const std::string& path, ByteBuffer& bytes) {
     return result.ok() ? readToEnd(path, fd, size, bytes) : result;
 }
 
-FileResult writeAll(QIODevice& device, std::string_view bytes) {
-    qint64 size = static_cast<qint64>(bytes.size());
-    errno = 0;
-    if (device.write(bytes.data(), size) == size)
-        return {};
-    int error = errno;
-    FileResult result = writeFailure({}, error);
-    if (error == 0) {
-        result.reason = FailReason::System;
-        result.systemText = device.errorString().toStdString();
+bool FileSink::fail(int error) {
+    error_ = error;
+    return false;
+}
+
+bool FileSink::write(std::string_view bytes) {
+    if (error_ != 0)
+        return false;
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) // a file system that takes no byte more is full
+            return fail(written < 0 ? errno : ENOSPC);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return result;
+    return true;
+}
+
+bool FileSink::copyByReading(int source) {
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    auto piece = std::make_unique<char[]>(kPiece);
+    for (;;) {
+        ssize_t got = ::read(source, piece.get(), kPiece);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail(errno);
+        if (got == 0 || !write({piece.get(), static_cast<std::size_t>(got)}))
+            return error_ == 0;
+    }
+}
+
+bool FileSink::copyFrom(const std::string& path) {
+    if (error_ != 0)
+        return false;
+    int source = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return fail(errno);
+    // The system copies within itself where it can; between file systems that do not allow it,
+    // the bytes pass through one piece of memory.
+    bool copied = true;
+    for (;;) {
+        ssize_t moved = ::copy_file_range(source, nullptr, fd_, nullptr, std::size_t{1} << 30, 0);
+        if (moved > 0 || (moved < 0 && errno == EINTR))
+            continue;
+        if (moved == 0)
+            break;
+        if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ||
+            errno == EBADF)
+            copied = copyByReading(source);
+        else
+            copied = fail(errno);
+        break;
+    }
+    ::close(source);
+    return copied;
+}
+
+bool FileSink::restart() {
+    if (error_ != 0)
+        return false;
+    if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0)
+        return fail(errno);
+    return true;
 }
 
 FileResult replaceFile(const std::string& path, std::string_view bytes,
                        const std::string& backupFolder) {
+    return replaceFileWith(
+        path, [bytes](FileSink& sink) { sink.write(bytes); }, backupFolder);
+}
+
+FileResult replaceFileWith(const std::string& path, const ContentWriter& write,
+                           const std::string& backupFolder) {
     if (path.empty())
         return writeFailure(path, ENOENT);
     timespec start{};
     // The coarse clock is the one file times come from, so "older" compares like with like.
     ::clock_gettime(CLOCK_REALTIME_COARSE, &start);
     const std::string target = finalTarget(path);
-    FileResult result = putInPlace(target, bytes, backupFolder);
+    FileResult result = putInPlace(target, write, backupFolder);
     result.path = path;
     if (result.ok())
         removeLeftovers(target, start);

@@ -3,10 +3,9 @@
 #include "listfile/file_result.h"
 #include "store/large_memory.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
-
-class QIODevice;
 
 // Reads the whole file into bytes. A file that cannot be opened or read, or that is no regular
 // file, is a failed result (text 111) naming the path and the reason.
@@ -14,9 +13,29 @@ FileResult readWholeFile(const std::string& path, std::string& bytes);
 // The same into a buffer that is not cleared first, for a list file of any size.
 FileResult readWholeFile(const std::string& path, ByteBuffer& bytes);
 
-// Writes every byte to the device; a device that takes fewer is a failed result (text 131)
-// with the reason the system gave.
-FileResult writeAll(QIODevice& device, std::string_view bytes);
+// Where replaceFile puts the new contents: the temporary file, written piece by piece. The
+// first failure is kept, and every call after it does nothing and returns false.
+class FileSink {
+public:
+    explicit FileSink(int fd) : fd_(fd) {}
+    bool write(std::string_view bytes);
+    // Appends the whole file at the path, without holding it in memory.
+    bool copyFrom(const std::string& path);
+    // Empties the file, to write it again from its start.
+    bool restart();
+    // The system's error number of the first failure; 0 while all went well.
+    int error() const { return error_; }
+
+private:
+    bool fail(int error);
+    bool copyByReading(int source);
+
+    int fd_;
+    int error_ = 0;
+};
+
+// Writes the contents of a file into the sink.
+using ContentWriter = std::function<void(FileSink&)>;
 
 // Replaces the file at the path (or, for a symbolic link, the file it leads to) in one step:
 // the bytes go to a temporary file "NAME.XXXXXX" in the same folder, are synced, and the
@@ -24,9 +43,15 @@ FileResult writeAll(QIODevice& device, std::string_view bytes);
 // one's mode (and owner, where allowed). A file without any write permission bit is refused as
 // read-only, for every user. On any failure the old file stays as it was. After a success, the
 // temporary files of the same name that an earlier, interrupted replacement left are removed.
-// backupFolder, when not empty, receives a copy of the file being replaced (see list_backup.h).
+// backupFolder, when not empty, receives the file being replaced (see list_backup.h). A sink
+// that failed is a failed result (text 131) with the reason the system gave.
+FileResult replaceFileWith(const std::string& path, const ContentWriter& write,
+                           const std::string& backupFolder = {});
 FileResult replaceFile(const std::string& path, std::string_view bytes,
                        const std::string& backupFolder = {});
+
+// Makes the names in the folder survive a power cut (where the file system allows it).
+void syncFolder(const std::string& folder);
 
 // Whether the name is one of the temporary files replaceFile makes for the file named base.
 bool isReplacementLeftover(std::string_view name, std::string_view base);

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace {
@@ -25,6 +28,24 @@ std::pair<QString, QString> nameParts(const std::string& listPath) {
     QString suffix = list.suffix().isEmpty() ? QString() : QLatin1Char('.') + list.suffix();
     return {list.completeBaseName() + QLatin1Char('_'),
             QLatin1Char('_') + QString::fromStdString(pathMark(listPath)) + suffix};
+}
+
+// A list is only ever replaced whole, by a rename: the file being replaced is never written again
+// and becomes the backup as it is, under a second name, without a copy. Only a file that has no
+// other name is taken so, for a write through that name would change the backup too; a file
+// system without links, or a backup folder on another one, gets a copy.
+bool linkBackup(const std::string& listPath, const std::string& backup,
+                const std::string& backupFolder) {
+    struct stat info {};
+    if (::stat(listPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
+        ::link(listPath.c_str(), backup.c_str()) != 0)
+        return false;
+    syncFolder(backupFolder);
+    return true;
+}
+
+bool copyBackup(const std::string& listPath, const std::string& backup) {
+    return replaceFileWith(backup, [&](FileSink& sink) { sink.copyFrom(listPath); }).ok();
 }
 
 } // namespace
@@ -47,8 +68,7 @@ std::vector<std::string> backupsOf(const std::string& listPath, const std::strin
 }
 
 void keepBackup(const std::string& listPath, const std::string& backupFolder) {
-    std::string bytes;
-    if (!readWholeFile(listPath, bytes).ok() || !QDir().mkpath(decoded(backupFolder)))
+    if (!QDir().mkpath(decoded(backupFolder)))
         return;
     auto [prefix, ending] = nameParts(listPath);
     QDateTime time = QDateTime::currentDateTime();
@@ -59,7 +79,8 @@ void keepBackup(const std::string& listPath, const std::string& backupFolder) {
                              ending);
         time = time.addMSecs(1);
     } while (QFileInfo::exists(name));
-    if (!replaceFile(QFile::encodeName(name).toStdString(), bytes).ok())
+    const std::string backup = QFile::encodeName(name).toStdString();
+    if (!linkBackup(listPath, backup, backupFolder) && !copyBackup(listPath, backup))
         return;
     std::vector<std::string> backups = backupsOf(listPath, backupFolder);
     for (std::size_t i = 0; i + kBackupsPerList < backups.size(); ++i)

@@ -7,6 +7,8 @@
 #include "listfile/text_encoding.h"
 #include "store/card_store.h"
 
+#include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -15,6 +17,10 @@ std::string backupFolder;
 
 // Bytes of the head and both font blocks, with room to spare.
 constexpr std::size_t kHeadBytes = 1024;
+// A card line's bytes besides its texts, at most: two numbers, five TABs, CR LF.
+constexpr std::size_t kLineFrame = 2 * 11 + 7;
+// A save hands the file on to the system in pieces of this size, never holding it whole.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
 std::size_t decimalBytes(int32_t number) {
     std::size_t bytes = number < 0 ? 2 : 1;
@@ -23,8 +29,8 @@ std::size_t decimalBytes(int32_t number) {
     return bytes;
 }
 
-// The bytes the card lines take in UTF-8; Windows-1252 takes no more. The buffer is reserved
-// once at this size, so it never grows by doubling and holds no more than the file.
+// The bytes the card lines take in UTF-8; Windows-1252 takes no more. A file made in memory
+// is reserved once at this size, so it never grows by doubling and holds no more than the file.
 std::size_t cardLineBytes(const CardList& list) {
     std::size_t bytes = 0;
     list.forEach([&](const Card* card) {
@@ -35,40 +41,115 @@ std::size_t cardLineBytes(const CardList& list) {
     return bytes;
 }
 
-bool appendCardLine(std::string& out, const Card& card, ListEncoding encoding) {
+// The file's bytes as they are made: in one buffer that holds the whole file, or, with a sink,
+// in a buffer of one piece that goes to the sink whenever the next bytes do not fit.
+class FileBytes {
+public:
+    FileBytes(std::size_t size, FileSink* sink) : sink_(sink) { buffer_.resize(size); }
+
+    // A place for at least this many bytes; what is written there counts once passed to
+    // advance.
+    char* room(std::size_t bytes) {
+        if (buffer_.size() - used_ < bytes) {
+            flush();
+            if (buffer_.size() - used_ < bytes)
+                buffer_.resize(std::max(used_ + bytes, 2 * buffer_.size()));
+        }
+        return buffer_.data() + used_;
+    }
+    void advance(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+    void append(std::string_view bytes) {
+        char* at = room(bytes.size());
+        std::memcpy(at, bytes.data(), bytes.size());
+        advance(at + bytes.size());
+    }
+
+    void flush() {
+        if (sink_ && used_ > 0) {
+            sink_->write({buffer_.data(), used_});
+            used_ = 0;
+        }
+    }
+    // Forgets what was made (a sink has to start again itself).
+    void clear() { used_ = 0; }
+    bool failed() const { return sink_ && sink_->error() != 0; }
+    std::string take() {
+        buffer_.resize(used_);
+        return std::move(buffer_);
+    }
+
+private:
+    std::string buffer_;
+    std::size_t used_ = 0;
+    FileSink* sink_;
+};
+
+char* encodeCardLine(char* out, const Card& card, ListEncoding encoding) {
     const TextEncoding other = encoding.question;
     const std::pair<std::string_view, TextEncoding> texts[] = {{card.question(), other},
                                                                {card.answer(), encoding.answer},
                                                                {card.lesson(), other},
                                                                {card.additionalInfo(), other}};
     for (auto [text, textEncoding] : texts) {
-        if (!appendEncoded(out, text, textEncoding))
-            return false;
-        out += '\t';
+        out = encodeText(out, text, textEncoding);
+        if (!out)
+            return nullptr;
+        *out++ = '\t';
     }
-    appendDecimal(out, card.level);
-    out += '\t';
-    appendDecimal(out, card.id);
-    out += "\r\n";
-    return true;
+    out = std::to_chars(out, out + 11, card.level).ptr;
+    *out++ = '\t';
+    out = std::to_chars(out, out + 11, card.id).ptr;
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
+}
+
+// One line per card of the list, in list order; false as soon as a text does not fit the
+// encoding or the sink failed.
+bool writeCardLines(const CardList& list, FileBytes& out, ListEncoding encoding) {
+    bool written = true;
+    list.forEach([&](const Card* card) {
+        if (!written)
+            return;
+        std::size_t bound = card->question().size() + card->answer().size() +
+                            card->lesson().size() + card->additionalInfo().size() + kLineFrame;
+        char* end = encodeCardLine(out.room(bound), *card, encoding);
+        if (end)
+            out.advance(end);
+        written = end && !out.failed();
+    });
+    return written;
 }
 
 // The whole file in the encoding; false as soon as a text does not fit it.
-bool appendListFile(std::string& out, const CardList& list, const CardList& known,
+bool writeListBytes(FileBytes& out, const CardList& list, const CardList& known,
                     const FontDescription& questionFont, const FontDescription& answerFont,
                     ListEncoding encoding) {
-    out += '\x80';
-    out += "#File fuer Zelkprogramm\r\n";
-    out += encoding.isUtf8() ? kUtf8FormatLine : kCp1252FormatLine;
-    out += "\r\nfrage\tantwort\tstufe\tlektion\tkarte_id\r\n";
-    if (!writeFontBlock(out, questionFont, encoding.question) ||
-        !writeFontBlock(out, answerFont, encoding.answer))
+    std::string head = "\x80#File fuer Zelkprogramm\r\n";
+    head += encoding.isUtf8() ? kUtf8FormatLine : kCp1252FormatLine;
+    head += "\r\nfrage\tantwort\tstufe\tlektion\tkarte_id\r\n";
+    if (!writeFontBlock(head, questionFont, encoding.question) ||
+        !writeFontBlock(head, answerFont, encoding.answer))
         return false;
-    int lines = 0;
-    if (!writeCardLines(list, out, lines, encoding))
+    out.append(head);
+    if (!writeCardLines(list, out, encoding))
         return false;
-    out += "\r\n";
-    return writeCardLines(known, out, lines, encoding);
+    out.append("\r\n");
+    return writeCardLines(known, out, encoding);
+}
+
+// The code pages of the fonts first, as every list was written before: a text that does not
+// fit its code page means the whole file is written again in UTF-8.
+void writeFile(FileBytes& out, FileSink* sink, const CardList& list, const CardList& known,
+               const FontDescription& questionFont, const FontDescription& answerFont) {
+    if (!writeListBytes(out, list, known, questionFont, answerFont,
+                        listEncodingOfFonts(questionFont, answerFont))) {
+        out.clear();
+        if (sink && !sink->restart())
+            return;
+        writeListBytes(out, list, known, questionFont, answerFont, TextEncoding::utf8);
+    }
+    out.flush();
 }
 
 } // namespace
@@ -77,30 +158,11 @@ void setListBackupFolder(std::string folder) {
     backupFolder = std::move(folder);
 }
 
-bool writeCardLines(const CardList& list, std::string& out, int& lineCount, ListEncoding encoding) {
-    for (int i = 0; i < list.slotCount(); ++i) {
-        const Card* card = list.slot(i);
-        if (!card)
-            continue;
-        if (!appendCardLine(out, *card, encoding))
-            return false;
-        ++lineCount;
-    }
-    return true;
-}
-
 std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont) {
-    std::string out;
-    out.reserve(kHeadBytes + cardLineBytes(list) + cardLineBytes(known));
-    // The code pages of the fonts first, as every list was written before: a text that does not
-    // fit its code page means the whole file is written again in UTF-8.
-    if (appendListFile(out, list, known, questionFont, answerFont,
-                       listEncodingOfFonts(questionFont, answerFont)))
-        return out;
-    out.clear();
-    appendListFile(out, list, known, questionFont, answerFont, TextEncoding::utf8);
-    return out;
+    FileBytes out(kHeadBytes + kLineFrame + cardLineBytes(list) + cardLineBytes(known), nullptr);
+    writeFile(out, nullptr, list, known, questionFont, answerFont);
+    return out.take();
 }
 
 FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,
@@ -109,8 +171,13 @@ FileResult writeListFile(const CardList& list, const std::string& path, FileInfo
     // Only a list without any card is refused: a list whose cards are all known is still saved.
     if (countCards(list) == 0 && countCards(knownList) == 0)
         return fileFailure(FileError::NoCards, listfile::text::NoCards, path);
-    FileResult result =
-        replaceFile(path, listFileBytes(list, knownList, questionFont, answerFont), backupFolder);
+    FileResult result = replaceFileWith(
+        path,
+        [&](FileSink& sink) {
+            FileBytes out(kPieceBytes, &sink);
+            writeFile(out, &sink, list, knownList, questionFont, answerFont);
+        },
+        backupFolder);
     if (!result.ok())
         return result;
     // Only a save that happened is logged; a log that cannot be opened is reported once per

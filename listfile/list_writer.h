@@ -8,25 +8,22 @@
 
 #include <string>
 
-// Appends one card line per card of the list, in list order, and adds their number to the
-// counter. A line is question TAB answer TAB lesson TAB additional information TAB level TAB id,
-// ending with CR LF. False (the output incomplete) when a text has no form in the encoding.
-bool writeCardLines(const CardList& list, std::string& out, int& lineCount, ListEncoding encoding);
-
 // The bytes of a version 2.0 list file: head, question font, answer font, the cards of the list,
-// an empty line, the known cards. In Windows-1252 when every text (face names too) fits it,
-// else in UTF-8 with the UTF-8 mark in the head.
+// an empty line, the known cards, one line per card in list order (question TAB answer TAB
+// lesson TAB additional information TAB level TAB id, ending with CR LF). In Windows-1252 when
+// every text (face names too) fits it, else in UTF-8 with the UTF-8 mark in the head.
 std::string listFileBytes(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont);
 
-// Writes the list (mainList) and knownList to the file at the path, replacing it in one step,
-// and adds the two fonts to the font debug log. On success: "Version 2.0", the counts, and the
-// list counts as saved (modifiedFlag 0); a log that could not be opened is a warning (text 600)
-// in the result. Both lists empty is refused (text 102) and nothing is written; that and any
-// failure leave the old file and modifiedFlag as they were. Nothing is shown.
 // The folder that keeps the previous version of every list a save replaces (list_backup.h);
 // empty, as at start, keeps none.
 void setListBackupFolder(std::string folder);
 
+// Writes the list (mainList) and knownList to the file at the path, replacing it in one step,
+// and adds the two fonts to the font debug log. The bytes are those of listFileBytes, made and
+// written a piece at a time. On success: "Version 2.0", the counts, and the list counts as
+// saved (modifiedFlag 0); a log that could not be opened is a warning (text 600) in the result.
+// Both lists empty is refused (text 102) and nothing is written; that and any failure leave the
+// old file and modifiedFlag as they were. Nothing is shown.
 FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,
                          const FontDescription& questionFont, const FontDescription& answerFont);

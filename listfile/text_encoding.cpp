@@ -2,6 +2,7 @@
 
 #include "store/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -31,21 +32,92 @@ CodePage codePageOf(TextEncoding encoding) {
     return static_cast<CodePage>(encoding);
 }
 
-bool appendInCodePage(std::string& out, std::string_view text, CodePage page) {
-    for (std::size_t at = 0; at < text.size();) {
-        int byte = byteOf(page, nextCodePoint(text, at));
-        if (byte < 0)
-            return false;
-        out += blankedLineBreak(static_cast<char>(byte));
-    }
-    return true;
+constexpr uint64_t kEveryByte = 0x0101010101010101u;
+constexpr uint64_t kHighBits = 0x8080808080808080u;
+
+// Whether one of the eight bytes is below 0x20 (TAB, CR and LF among them).
+bool hasControl(uint64_t word) {
+    return ((word - 0x20 * kEveryByte) & ~word & kHighBits) != 0;
 }
 
-void appendUtf8Text(std::string& out, std::string_view text) {
-    std::size_t start = out.size();
-    out += text;
-    for (std::size_t i = start; i < out.size(); ++i)
-        out[i] = blankedLineBreak(out[i]);
+uint64_t wordAt(const char* p) {
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+// The bytes of the characters U+0080 to U+07FF (those of two UTF-8 bytes, where nearly every
+// letter of the code pages lies) in each code page; 0 for a character it has no byte for.
+using TwoByteTable = std::array<uint8_t, 0x800 - 0x80>;
+
+const TwoByteTable& twoByteTable(CodePage page) {
+    static const auto tables = [] {
+        std::array<TwoByteTable, kCodePageCount> made{};
+        for (int page = 0; page < kCodePageCount; ++page)
+            for (char32_t c = 0x80; c < 0x800; ++c)
+                made[page][c - 0x80] =
+                    static_cast<uint8_t>(std::max(byteOf(static_cast<CodePage>(page), c), 0));
+        return made;
+    }();
+    return tables[static_cast<std::size_t>(page)];
+}
+
+// The character at the text's position in the code page, written to out; nullptr when it has
+// no byte there.
+char* encodeCharacter(char* out, std::string_view text, std::size_t& at, CodePage page,
+                      const TwoByteTable& table) {
+    auto b0 = static_cast<unsigned char>(text[at]);
+    if (b0 < 0x80) {
+        *out = blankedLineBreak(static_cast<char>(b0));
+        ++at;
+        return out + 1;
+    }
+    if (b0 >= 0xC2 && b0 <= 0xDF && at + 1 < text.size() &&
+        (static_cast<unsigned char>(text[at + 1]) & 0xC0) == 0x80) {
+        uint8_t byte =
+            table[((b0 & 0x1Fu) << 6 | (static_cast<unsigned char>(text[at + 1]) & 0x3Fu)) - 0x80];
+        if (byte == 0)
+            return nullptr;
+        *out = static_cast<char>(byte);
+        at += 2;
+        return out + 1;
+    }
+    int byte = byteOf(page, nextCodePoint(text, at)); // never TAB, CR or LF
+    if (byte < 0)
+        return nullptr;
+    *out = static_cast<char>(byte);
+    return out + 1;
+}
+
+// Eight bytes at a time while they are ASCII without TAB, CR or LF, else one character.
+char* encodeInCodePage(char* out, std::string_view text, CodePage page) {
+    const TwoByteTable& table = twoByteTable(page);
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.size() - at >= 8) {
+            uint64_t word = wordAt(text.data() + at);
+            if ((word & kHighBits) == 0 && !hasControl(word)) {
+                std::memcpy(out, &word, 8);
+                out += 8;
+                at += 8;
+                continue;
+            }
+        }
+        out = encodeCharacter(out, text, at, page, table);
+        if (!out)
+            return nullptr;
+    }
+    return out;
+}
+
+char* encodeUtf8(char* out, std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    std::size_t at = 0;
+    for (; text.size() - at >= 8; at += 8)
+        if (hasControl(wordAt(text.data() + at)))
+            break;
+    for (; at < text.size(); ++at)
+        out[at] = blankedLineBreak(text[at]);
+    return out + text.size();
 }
 
 // The UTF-8 bytes of each byte of a code page: its length, then up to three bytes.
@@ -125,12 +197,18 @@ ListEncoding listEncodingOfFonts(const FontDescription& question, const FontDesc
     return {textEncodingOfCharSet(question.charSet), textEncodingOfCharSet(answer.charSet)};
 }
 
+char* encodeText(char* out, std::string_view text, TextEncoding encoding) {
+    if (encoding == TextEncoding::utf8)
+        return encodeUtf8(out, text);
+    return encodeInCodePage(out, text, codePageOf(encoding));
+}
+
 bool appendEncoded(std::string& out, std::string_view text, TextEncoding encoding) {
-    if (encoding == TextEncoding::utf8 || isAscii(text)) {
-        appendUtf8Text(out, text);
-        return true;
-    }
-    return appendInCodePage(out, text, codePageOf(encoding));
+    std::size_t start = out.size();
+    out.resize(start + text.size());
+    char* end = encodeText(out.data() + start, text, encoding);
+    out.resize(end ? static_cast<std::size_t>(end - out.data()) : start);
+    return end != nullptr;
 }
 
 std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch) {

@@ -54,6 +54,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // have no escape for them, and a saved file must read back as the same cards. In a code page
 // false when a character has no byte there; what was appended is then incomplete.
 bool appendEncoded(std::string& out, std::string_view text, TextEncoding encoding);
+// The same at out, which has room for text.size() bytes (no encoding takes more); returns the
+// end of what was written, or nullptr when a character has no byte in the code page.
+char* encodeText(char* out, std::string_view text, TextEncoding encoding);
 
 // A text of a file as UTF-8: a view into the field when it needs no change, else built in the
 // scratch string. A field of a UTF-8 file that is not well-formed UTF-8 is read as Windows-1252,

@@ -160,6 +160,41 @@ TEST_F(DurableSaveTest, aSaveKeepsTheFiveLatestPreviousVersions) {
     EXPECT_EQ(std::distance(fs::directory_iterator(backups), {}), 5);
 }
 
+// The version saved over stays as it was, whether the list had another name that is written in
+// place afterwards or the backups lie on another file system.
+TEST_F(DurableSaveTest, aBackupKeepsTheVersionSavedOver) {
+    struct Case {
+        const char* name;
+        bool secondName;
+        bool otherFileSystem;
+    };
+    for (Case c : {Case{"one name", false, false}, Case{"a second name", true, false},
+                   Case{"backups on another file system", false, true}}) {
+        SCOPED_TRACE(c.name);
+        const std::string backups = path("backups");
+        fs::create_directories(backups);
+        if (c.otherFileSystem) {
+            if (!ownMountNamespace())
+                continue; // no right to mount here
+            ASSERT_EQ(mount("tmpfs", backups.c_str(), "tmpfs", 0, "size=1m"), 0);
+        }
+        putFile(path("list.zlk"), "saved over");
+        if (c.secondName)
+            fs::create_hard_link(path("list.zlk"), path("second.zlk"));
+        ASSERT_TRUE(replaceFile(path("list.zlk"), "new", backups).ok());
+        if (c.secondName)
+            std::ofstream(path("second.zlk"), std::ios::binary | std::ios::trunc) << "changed";
+        std::vector<std::string> kept = backupsOf(path("list.zlk"), backups);
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(fileBytes(kept[0]), "saved over");
+        EXPECT_EQ(fileBytes(path("list.zlk")), "new");
+        if (c.otherFileSystem)
+            umount(backups.c_str());
+        fs::remove_all(backups);
+        fs::remove(path("second.zlk"));
+    }
+}
+
 TEST_F(DurableSaveTest, recoveryFilesAreOfferedWhileNewerThanTheirList) {
     const std::string folder = path("recovery");
     putFile(path("saved.zlk"), "saved later");

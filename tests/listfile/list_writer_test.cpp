@@ -1,9 +1,11 @@
 #include "listfile/file_io.h"
 #include "listfile/list_writer.h"
+#include "listfile/text_encoding.h"
 #include "listfile_fixture.h"
 #include "resources/string_table.h"
 
-#include <QBuffer>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,37 +104,85 @@ TEST_F(ListWriterTest, fontBlockHoldsEveryFieldOfItsOwnFont) {
     EXPECT_NE(bytes.find("karte_id\r\n" + expectedFonts), std::string::npos);
 }
 
-// A device that takes the first bytes and then fails, as a file on a full disk does.
-class FailingDevice : public QBuffer {
-public:
-    explicit FailingDevice(qint64 limit) : limit_(limit) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override {
-        qint64 room = std::max<qint64>(limit_ - size(), 0);
-        if (room == 0) {
-            errno = ENOSPC;
-            return -1;
+// Texts longer than eight bytes, with TAB, CR, LF and letters beyond ASCII at either side of
+// every eighth byte.
+TEST_F(ListWriterTest, textsAreEncodedWithLineBreaksAsBlanks) {
+    struct Case {
+        std::string_view text;
+        TextEncoding encoding;
+        std::string_view bytes; // empty: the text does not fit the encoding
+    };
+    const Case cases[] = {
+        {"1234567\t9abcdef\rghijklmn\n", TextEncoding::cp1252, "1234567 9abcdef ghijklmn "},
+        {"1234567\t9abcdef\rghijklmn\n", TextEncoding::utf8, "1234567 9abcdef ghijklmn "},
+        {"abcdefgÄbcdefghÖ über €5 – ok", TextEncoding::cp1252,
+         "abcdefg\xC4"
+         "bcdefgh\xD6 \xFC"
+         "ber \x80"
+         "5 \x96 ok"},
+        {"abcdefgÄbcdefghÖ\tüber", TextEncoding::utf8, "abcdefgÄbcdefghÖ über"},
+        {"Häuser und Bäume", TextEncoding::cp1250, "H\xE4user und B\xE4ume"},
+        {"ordinary words, λόγος", TextEncoding::cp1252, ""},
+        {"слово и дом, Ёж", TextEncoding::cp1251,
+         "\xF1\xEB\xEE\xE2\xEE \xE8 \xE4\xEE\xEC, \xA8\xE6"},
+        {"слово и дом, Ёж", TextEncoding::cp1252, ""},
+        {"ä\x80 broken", TextEncoding::cp1252, ""},
+    };
+    for (const Case& c : cases) {
+        std::string out = "x";
+        bool fits = appendEncoded(out, c.text, c.encoding);
+        EXPECT_EQ(fits, !c.bytes.empty()) << c.text;
+        if (fits) {
+            EXPECT_EQ(out, "x" + std::string(c.bytes)) << c.text;
         }
-        return QBuffer::writeData(data, std::min(length, room));
     }
+}
 
-private:
-    qint64 limit_;
-};
-
-TEST_F(ListWriterTest, aDeviceThatFailsMidwayIsAFailedWrite) {
-    addExampleCards();
-    std::string bytes = listFileBytes(mainList, knownList, exampleFont(700), exampleFont(400));
-    for (qint64 limit : {qint64{0}, qint64{100}, static_cast<qint64>(bytes.size()) - 1}) {
-        FailingDevice device(limit);
-        FileResult result = writeAll(device, bytes);
-        EXPECT_EQ(result.error, FileError::CannotWrite) << limit;
-        EXPECT_EQ(result.textNumber, 131);
+// A save writes the file in pieces; a letter beyond the code page in the last card, long after
+// the first piece went to the disk, still makes the whole file UTF-8.
+TEST_F(ListWriterTest, aFileOfManyPiecesIsTheSameBytesAsMadeInMemory) {
+    for (int i = 0; i < 30000; ++i)
+        addCard(mainList, "Straße der Bäume " + std::to_string(i), "street of the trees", "L1",
+                "a note long enough for seventy bytes");
+    putFile(path("list.zlk"), std::string(5u << 20, 'x'));
+    for (const char* last : {"ordinary", "λόγος"}) {
+        SCOPED_TRACE(last);
+        assignText(*mainList.slot(mainList.size() - 1), CardField::answer, last);
+        FileInfo info;
+        ASSERT_TRUE(
+            writeListFile(mainList, path("list.zlk"), info, exampleFont(700), exampleFont(400))
+                .ok());
+        const std::string bytes =
+            listFileBytes(mainList, knownList, exampleFont(700), exampleFont(400));
+        EXPECT_GT(bytes.size(), 2u << 20);
+        EXPECT_EQ(bytes.find("#Format Version 2.0, UTF-8") != std::string::npos,
+                  std::string_view(last) != "ordinary");
+        EXPECT_TRUE(fileBytes(path("list.zlk")) == bytes);
     }
-    FailingDevice roomy(static_cast<qint64>(bytes.size()));
-    EXPECT_TRUE(writeAll(roomy, bytes).ok());
-    EXPECT_EQ(roomy.data().toStdString(), bytes);
+}
+
+TEST_F(ListWriterTest, aSinkWritesCopiesStartsAgainAndKeepsItsFirstFailure) {
+    putFile(path("source"), std::string(3u << 20, 'c')); // more than one piece of a copy
+    int fd = ::open(path("sink").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    FileSink sink(fd);
+    EXPECT_TRUE(sink.write("a first try, longer than the second"));
+    EXPECT_TRUE(sink.restart());
+    EXPECT_TRUE(sink.write("ab"));
+    EXPECT_TRUE(sink.copyFrom(path("source")));
+    EXPECT_FALSE(sink.copyFrom(path("missing")));
+    EXPECT_EQ(sink.error(), ENOENT);
+    EXPECT_FALSE(sink.write("c"));
+    ::close(fd);
+    EXPECT_EQ(fileBytes(path("sink")), "ab" + std::string(3u << 20, 'c'));
+
+    int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    FileSink onFullDisk(full);
+    EXPECT_FALSE(onFullDisk.write("x"));
+    EXPECT_FALSE(onFullDisk.copyFrom(path("source")));
+    EXPECT_EQ(onFullDisk.error(), ENOSPC);
+    ::close(full);
 }
 
 TEST_F(ListWriterTest, failedWritesKeepTheOldFile) {
