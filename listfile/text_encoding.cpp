@@ -13,21 +13,6 @@ char blankedLineBreak(char c) {
     return c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
 }
 
-bool isAscii(std::string_view text) {
-    const char* p = text.data();
-    const char* end = p + text.size();
-    for (; end - p >= 8; p += 8) {
-        uint64_t word;
-        std::memcpy(&word, p, 8);
-        if (word & 0x8080808080808080u)
-            return false;
-    }
-    for (; p != end; ++p)
-        if (static_cast<unsigned char>(*p) >= 0x80)
-            return false;
-    return true;
-}
-
 CodePage codePageOf(TextEncoding encoding) {
     return static_cast<CodePage>(encoding);
 }

@@ -29,7 +29,9 @@ CardList& CardList::operator=(CardList&& other) noexcept {
 std::vector<Card*> CardList::cards() const {
     std::vector<Card*> result;
     result.reserve(static_cast<std::size_t>(count_));
-    forEach([&](Card* card) { result.push_back(card); });
+    for (Card* card : slots_) // the cards themselves are not reached: nothing to fetch ahead
+        if (card)
+            result.push_back(card);
     return result;
 }
 

@@ -115,54 +115,96 @@ std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
     return order;
 }
 
-// The first characters of a text as one number that orders as the texts do wherever two
-// numbers differ: a character as its Windows-1252 byte (its rank), the end of the text as 0, and
-// from the first character without such a byte on 0xFF (those rank above every byte; 0xFF
-// itself is shared with them, so equal numbers say nothing).
-uint64_t textPrefix(std::string_view text, int bytes) {
-    uint64_t prefix = 0;
-    std::size_t at = 0;
-    bool stopped = false;
-    for (int i = 0; i < bytes; ++i) {
-        unsigned byte = 0;
-        if (stopped) {
-            byte = 0xFF;
-        } else if (at < text.size()) {
+// The start of a card's whole key chain as sixteen bytes that order as the chain does wherever
+// two cards' bytes differ: each text as its characters' Windows-1252 bytes (their ranks) and a 0
+// for its end (no text holds a NUL, so a shorter text goes first), each number as four bytes,
+// highest first, with the sign flipped so that negative numbers go first. From the first
+// character without a Windows-1252 byte on, every byte is 0xFF: such characters rank above every
+// byte, and 0xFF itself is shared with them, so equal bytes say nothing and the cards themselves
+// are compared.
+class ChainKey {
+public:
+    void text(std::string_view text) {
+        for (std::size_t at = 0; at < text.size() && !full();) {
             auto lead = static_cast<unsigned char>(text[at]);
-            int ranked = lead < 0x80 ? lead : cp1252ByteOf(nextCodePoint(text, at));
-            at += lead < 0x80 ? 1 : 0;
-            stopped = ranked < 0;
-            byte = stopped ? 0xFF : static_cast<unsigned>(ranked);
+            if (lead < 0x80) {
+                put(lead);
+                ++at;
+                continue;
+            }
+            int ranked = cp1252ByteOf(nextCodePoint(text, at));
+            if (ranked < 0) {
+                stop();
+                return;
+            }
+            put(static_cast<unsigned>(ranked));
         }
-        prefix = prefix << 8 | byte;
+        put(0);
     }
-    return prefix;
-}
+    void number(int32_t value) {
+        uint32_t biased = static_cast<uint32_t>(value) ^ 0x80000000u;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            put(biased >> shift & 0xFF);
+    }
+    bool full() const { return used_ == 16; }
+    uint64_t high() const { return words_[0]; }
+    uint64_t low() const { return words_[1]; }
 
-uint64_t biased(int32_t number) {
-    return static_cast<uint32_t>(number) ^ 0x80000000u;
-}
+private:
+    void put(unsigned byte) {
+        if (full())
+            return;
+        uint64_t& word = words_[used_ / 8];
+        word |= uint64_t{byte} << (8 * (7 - used_ % 8));
+        ++used_;
+    }
+    void stop() {
+        while (!full())
+            put(0xFF);
+    }
 
-// A number per card that orders as the key chain does wherever two numbers differ.
-uint64_t sortPrefix(const Card* card, SortKey key) {
+    uint64_t words_[2] = {0, 0};
+    int used_ = 0;
+};
+
+// The key chain from the given step on, as far as the sixteen bytes reach.
+void addChain(ChainKey& chain, const Card* card, SortKey key) {
+    SortKey next = SortKey::byId;
     switch (key) {
     case SortKey::byQuestion:
-        return textPrefix(card->question(), 8);
+        chain.text(card->question());
+        next = SortKey::byAnswer;
+        break;
     case SortKey::byAnswer:
-        return textPrefix(card->answer(), 8);
+        chain.text(card->answer());
+        break;
     case SortKey::byLevel:
-        return biased(card->level) << 32 | textPrefix(card->question(), 4);
+        chain.number(card->level);
+        next = SortKey::byQuestion;
+        break;
     case SortKey::byLesson:
-        return textPrefix(card->lesson(), 8);
+        chain.text(card->lesson());
+        next = SortKey::byQuestion;
+        break;
     default:
-        return biased(card->id);
+        chain.number(card->id);
+        return;
     }
+    if (!chain.full())
+        addChain(chain, card, next);
 }
 
 struct Keyed {
-    uint64_t prefix;
+    uint64_t high;
+    uint64_t low;
     Card* card;
 };
+
+Keyed keyedCard(Card* card, SortKey key) {
+    ChainKey chain;
+    addChain(chain, card, key);
+    return {chain.high(), chain.low(), card};
+}
 
 } // namespace
 
@@ -180,27 +222,27 @@ CardList sortCheckedCards(CardList& list, SortKey key) {
         showError(174);
         return std::move(list);
     }
-    std::vector<Card*> cards = list.cards();
     // When no two cards agree in the whole key chain, id included, no comparison reaches the id
     // repair and the chain is a strict order: the tree's order is then the plain ascending
     // order, found without the tree's square cost on a list that is already sorted. Only cards
     // that agree in every step (a shared id among them) need the tree walk. Each card carries a
-    // number from the start of its key, so most comparisons never reach the card itself.
+    // number from the start of its key chain, so most comparisons never reach the card itself.
     LargeVector<Keyed> keyed;
-    keyed.reserve(cards.size());
-    for (Card* card : cards)
-        keyed.push_back({sortPrefix(card, key), card});
+    keyed.reserve(static_cast<std::size_t>(list.size()));
+    list.forEach([&](Card* card) { keyed.push_back(keyedCard(card, key)); });
     std::sort(keyed.begin(), keyed.end(), [key](const Keyed& a, const Keyed& b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
+        if (a.high != b.high)
+            return a.high < b.high;
+        if (a.low != b.low)
+            return a.low < b.low;
         return compareChain(a.card, b.card, key) < 0;
     });
     auto agree = [key](const Keyed& a, const Keyed& b) {
-        return a.prefix == b.prefix && compareChain(a.card, b.card, key) == 0;
+        return a.high == b.high && a.low == b.low && compareChain(a.card, b.card, key) == 0;
     };
     std::vector<Card*> order;
     if (std::adjacent_find(keyed.begin(), keyed.end(), agree) != keyed.end()) {
-        order = treeOrder(cards, key);
+        order = treeOrder(list.cards(), key);
     } else {
         order.reserve(keyed.size());
         for (const Keyed& k : keyed)
