@@ -20,19 +20,37 @@ LanguageChooser setLanguageChooser(LanguageChooser chooser) {
     return std::exchange(installedChooser, std::move(chooser));
 }
 
-KvtmlParser::KvtmlParser(std::string_view bytes)
-    : xml_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))) {}
+KvtmlParser::KvtmlParser(std::string_view bytes, KvtmlSplitter* splitter)
+    : xml_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))),
+      splitter_(splitter) {}
+
+KvtmlParser::KvtmlParser(const QByteArray& document, const QString (&sideIds)[2],
+                         const std::atomic<bool>* stop)
+    : xml_(document), sideIds_{sideIds[0], sideIds[1]}, stop_(stop) {}
 
 FileResult KvtmlParser::parse() {
-    while (!xml_.atEnd()) {
-        xml_.readNext();
-        if (xml_.isDTD() && !xml_.entityDeclarations().isEmpty())
+    while (!xml_.atEnd() && !stoppedAtSplit_) {
+        QXmlStreamReader::TokenType token = xml_.readNext();
+        if (token == QXmlStreamReader::StartDocument && !xml_.documentEncoding().isEmpty() &&
+            xml_.documentEncoding().compare(u"UTF-8", Qt::CaseInsensitive) != 0)
+            splitter_ = nullptr; // the second part is read as UTF-8
+        if (token == QXmlStreamReader::DTD) {
+            if (!xml_.entityDeclarations().isEmpty())
+                return failure();
+            // Declarations of the document's own could give the elements of the second part
+            // what that part, read alone, would not know.
+            if (xml_.text().contains(u'['))
+                splitter_ = nullptr;
+        }
+        if (token == QXmlStreamReader::StartElement && !readTop())
             return failure();
-        if (xml_.isStartElement() && !readTop())
-            return failure();
+        if (token == QXmlStreamReader::EndElement)
+            --depth_;
         if (cancelled_)
             return fileFailure(FileError::NotAList, 0);
     }
+    if (stoppedAtSplit_)
+        return {};
     if (xml_.hasError() || !sawRoot_)
         return failure();
     return {};
@@ -47,19 +65,35 @@ bool KvtmlParser::readTop() {
     QStringView name = xml_.name();
     if (!sawRoot_) {
         sawRoot_ = name == u"kvtml";
+        depth_ = 1;
         if (!sawRoot_)
             xml_.raiseError(QStringLiteral("not a vocabulary file"));
         return sawRoot_;
     }
-    if (name == u"identifiers")
+    if (name == u"identifiers") {
+        if (stop_) {
+            xml_.raiseError(QStringLiteral("languages after the entries"));
+            return false;
+        }
+        if (splitEnd_ >= 0) // the second part reads the sides known before
+            checkSplit(false);
         readIdentifiers();
-    else if (name == u"entries")
+    } else if (name == u"entries") {
         readEntries();
-    else if (name == u"lessons")
+    } else if (name == u"lessons") {
         readLessons();
-    else if (name != u"kvtml")
+    } else if (name == u"kvtml") {
+        ++depth_;
+    } else {
         xml_.skipCurrentElement();
+    }
     return !xml_.hasError();
+}
+
+void KvtmlParser::checkSplit(bool exactly) {
+    splitEnd_ = -1;
+    stoppedAtSplit_ = splitter_->reachedSplit(exactly);
+    splitter_ = nullptr;
 }
 
 void KvtmlParser::readIdentifiers() {
@@ -89,13 +123,38 @@ void KvtmlParser::readIdentifiers() {
     }
 }
 
+// Among the entries of the root, the second part may begin; the first parser stops there when
+// it reads that part's first entry as the next entry of its own.
 void KvtmlParser::readEntries() {
-    while (xml_.readNextStartElement()) {
-        if (xml_.name() == u"entry")
-            readEntry();
-        else
-            xml_.skipCurrentElement();
+    bool mayMeetSplit = splitter_ && depth_ == 1;
+    if (mayMeetSplit && splitEnd_ < 0) {
+        splitEnd_ = splitter_->entriesBegin(xml_.characterOffset(), sideIds_);
+        if (splitEnd_ < 0)
+            splitter_ = nullptr;
     }
+    while (xml_.readNextStartElement()) {
+        if (xml_.name() != u"entry") {
+            xml_.skipCurrentElement();
+            continue;
+        }
+        qint64 offset = xml_.characterOffset();
+        if (mayMeetSplit && splitEnd_ >= 0 && offset >= splitEnd_) {
+            checkSplit(offset == splitEnd_);
+            if (stoppedAtSplit_)
+                return;
+        }
+        if (stop_) {
+            if (firstEntryEnd_ < 0)
+                firstEntryEnd_ = offset;
+            if (stop_->load(std::memory_order_relaxed)) {
+                xml_.raiseError(QStringLiteral("stopped"));
+                return;
+            }
+        }
+        readEntry();
+    }
+    if (mayMeetSplit && splitEnd_ >= 0 && xml_.characterOffset() >= splitEnd_)
+        checkSplit(false);
 }
 
 void KvtmlParser::readEntry() {
