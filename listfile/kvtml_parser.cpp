@@ -2,8 +2,6 @@
 
 #include "listfile/kvtml_reader.h"
 
-#include <QByteArray>
-
 #include <utility>
 #include <vector>
 
@@ -21,12 +19,18 @@ LanguageChooser setLanguageChooser(LanguageChooser chooser) {
 }
 
 KvtmlParser::KvtmlParser(std::string_view bytes, KvtmlSplitter* splitter)
-    : xml_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))),
-      splitter_(splitter) {}
+    : bytes_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))),
+      device_(&bytes_), splitter_(splitter) {
+    device_.open(QIODevice::ReadOnly);
+    xml_.setDevice(&device_);
+}
 
 KvtmlParser::KvtmlParser(const QByteArray& document, const QString (&sideIds)[2],
                          const std::atomic<bool>* stop)
-    : xml_(document), sideIds_{sideIds[0], sideIds[1]}, stop_(stop) {}
+    : bytes_(document), device_(&bytes_), sideIds_{sideIds[0], sideIds[1]}, stop_(stop) {
+    device_.open(QIODevice::ReadOnly);
+    xml_.setDevice(&device_);
+}
 
 FileResult KvtmlParser::parse() {
     while (!xml_.atEnd() && !stoppedAtSplit_) {

@@ -3,6 +3,8 @@
 #include "listfile/file_result.h"
 #include "listfile/kvtml_part.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
 #include <QStringEncoder>
 #include <QXmlStreamReader>
@@ -60,6 +62,10 @@ private:
     void readLesson(const QString& parent, int depth);
     void readText(std::string& text);
 
+    // The reader takes the bytes through a device: so it decodes them a piece at a time, which
+    // is much faster for large files than decoding them all at once.
+    QByteArray bytes_;
+    QBuffer device_;
     QXmlStreamReader xml_;
     QStringEncoder utf8_{QStringEncoder::Utf8};
     QString sideIds_[2] = {QStringLiteral("0"), QStringLiteral("1")};

@@ -7,7 +7,6 @@
 #include <array>
 #include <atomic>
 #include <exception>
-#include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -98,8 +97,11 @@ public:
                                 static_cast<qsizetype>(kSecondPartHead.size()));
                 document.append(rest.data(), static_cast<qsizetype>(rest.size()));
                 QString sideIds[2] = {sides[0], sides[1]};
-                second_ = std::make_unique<KvtmlParser>(document, sideIds, &stop_);
-                secondResult_ = second_->parse();
+                // The reader and its device stay in this thread.
+                KvtmlParser second(document, sideIds, &stop_);
+                secondResult_ = second.parse();
+                secondFirstEntryEnd_ = second.firstEntryEnd();
+                secondPart_ = std::move(second.part());
             } catch (const std::exception&) {
                 secondResult_ = fileFailure(FileError::NotAList, 0);
             }
@@ -112,10 +114,10 @@ public:
             stop_ = true;
         finish();
         return exactly && secondResult_ && secondResult_->ok() &&
-               second_->firstEntryEnd() == static_cast<qint64>(kSecondPartHead.size()) + tagLength_;
+               secondFirstEntryEnd_ == static_cast<qint64>(kSecondPartHead.size()) + tagLength_;
     }
 
-    KvtmlPart& secondPart() { return second_->part(); }
+    KvtmlPart& secondPart() { return secondPart_; }
 
 private:
     void finish() {
@@ -126,8 +128,9 @@ private:
     std::string_view bytes_;
     std::size_t bom_;
     qint64 tagLength_ = 0; // of the split's start tag, in characters
-    std::unique_ptr<KvtmlParser> second_;
     std::optional<FileResult> secondResult_;
+    qint64 secondFirstEntryEnd_ = -1;
+    KvtmlPart secondPart_;
     std::atomic<bool> stop_ = false;
     std::thread thread_;
 };
