@@ -50,6 +50,7 @@ public:
     qint64 firstEntryEnd() const { return firstEntryEnd_; }
 
 private:
+    void reserveEntries();
     FileResult failure() const;
     void checkSplit(bool exactly);
     bool readTop();

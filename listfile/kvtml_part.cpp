@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -58,22 +59,34 @@ std::vector<ImportedCard> joinKvtmlParts(std::vector<KvtmlPart>& parts) {
     std::size_t entryCount = 0;
     std::size_t named = 0;
     for (const KvtmlPart& part : parts) {
-        entryCount += part.entries.size();
+        entryCount += part.cards.size();
         named += part.lessonEntries.size();
     }
     EntrySlots places(4 * (entryCount + named) + 1024);
+    // All cards in the file's order, in the first part's room; then each moved up to its place
+    // or over the card first read under its id.
     std::vector<ImportedCard> cards;
-    cards.reserve(entryCount);
     for (KvtmlPart& part : parts)
-        for (auto& [id, card] : part.entries) {
+        if (cards.empty())
+            cards = std::move(part.cards);
+        else
+            std::move(part.cards.begin(), part.cards.end(), std::back_inserter(cards));
+    std::size_t kept = 0;
+    std::size_t read = 0;
+    for (const KvtmlPart& part : parts)
+        for (const KvtmlId& id : part.ids) {
             EntrySlot& slot = places[id];
             if (slot.card >= 0) {
-                cards[static_cast<std::size_t>(slot.card)] = std::move(card);
-                continue;
+                cards[static_cast<std::size_t>(slot.card)] = std::move(cards[read]);
+            } else {
+                slot.card = static_cast<int>(kept);
+                if (kept != read)
+                    cards[kept] = std::move(cards[read]);
+                ++kept;
             }
-            slot.card = static_cast<int>(cards.size());
-            cards.push_back(std::move(card));
+            ++read;
         }
+    cards.erase(cards.begin() + static_cast<std::ptrdiff_t>(kept), cards.end());
     // Which lesson an entry gets does not depend on where the entry stands.
     for (const KvtmlPart& part : parts)
         for (const auto& [id, lesson] : part.lessonEntries) {

@@ -20,12 +20,13 @@ KvtmlId kvtmlId(QStringView id);
 // What a stretch of a vocabulary file holds, in the file's order: its entries, and the entries
 // its lessons name. A file read in parts gives one of these per part.
 struct KvtmlPart {
-    std::vector<std::pair<KvtmlId, ImportedCard>> entries;
+    std::vector<ImportedCard> cards;                    // an entry's card
+    std::vector<KvtmlId> ids;                           // and its id
     std::vector<std::string> lessons;                   // each lesson's path
     std::vector<std::pair<KvtmlId, int>> lessonEntries; // an entry named by lessons[second]
 };
 
 // The cards of the parts, read one after the other: an entry read again under the same id
 // replaces the first in its place, and an entry takes the first lesson that names it, before or
-// after the entry itself. The parts' entries are moved out.
+// after the entry itself. The parts' cards are moved out.
 std::vector<ImportedCard> joinKvtmlParts(std::vector<KvtmlPart>& parts);
