@@ -22,9 +22,10 @@ public:
     // answers are the translations with these ids. Returns the offset at which the start tag of
     // the entry the second part begins with ends, or -1 when the file is read in one part.
     virtual qint64 entriesBegin(qint64 offset, const QString (&sideIds)[2]) = 0;
-    // The parser came to an entry of the file's entries ending at or after that offset; `exactly`
-    // when it is the second part's first entry. True when the second part completes the file and
-    // the parser stops; false when the parser reads on alone.
+    // The parser came to an entry among the file's entries whose start tag ends at or after that
+    // offset, or can no longer come to it; `exactly` when that entry is the second part's first.
+    // True when the second part completes the file and the parser stops; false when the parser
+    // reads on alone.
     virtual bool reachedSplit(bool exactly) = 0;
 };
 
