@@ -44,5 +44,10 @@ void BM_OpenCsv(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_OpenKvtml)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+// A large KVTML file is read by two threads: the CPU time counted is that of the whole process.
+BENCHMARK(BM_OpenKvtml)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenCsv)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);

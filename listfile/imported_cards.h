@@ -17,6 +17,8 @@ struct ImportedCard {
     std::string additionalInfo = "-";
     int level = 0;
     bool known = false; // goes to knownList
+
+    bool operator==(const ImportedCard&) const = default;
 };
 
 // Makes a card of each, in order, into list or (known ones) knownList; texts longer than their

@@ -1,230 +1,163 @@
 #include "listfile/kvtml_reader.h"
 
-#include <QByteArray>
-#include <QHash>
-#include <QXmlStreamReader>
+#include "listfile/kvtml_parser.h"
 
-#include <string>
-#include <utility>
+#include <QByteArray>
+
+#include <array>
+#include <atomic>
+#include <exception>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
 
-LanguageChooser installedChooser;
+// Smaller files are read faster than a second thread starts.
+constexpr std::size_t kTwoPartSize = 1 << 20;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// What the second part is read after, so that it reads as a document of its own.
+constexpr std::string_view kSecondPartHead = "<kvtml><entries>";
 
-// Lessons nested deeper than this make a file damaged (the reader descends into each).
-constexpr int kDeepestLesson = 100;
+// The UTF-16 code units the UTF-8 bytes make: one per character, two for those beyond U+FFFF.
+qint64 utf16Length(std::string_view utf8) {
+    qint64 units = 0;
+    for (char c : utf8) {
+        auto byte = static_cast<unsigned char>(c);
+        units += ((byte & 0xC0) != 0x80) + (byte >= 0xF0);
+    }
+    return units;
+}
 
-// Reads a file with the XML reader and collects what the cards need.
-class KvtmlParser {
+// Where the start tag that begins at `from` ends, or npos when it does not end before the next
+// "<" (a start tag holds no "<"; a ">" may stand in a quoted attribute value).
+std::size_t startTagEnd(std::string_view bytes, std::size_t from) {
+    char quote = 0;
+    for (std::size_t i = from + 1; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (c == '<')
+            return std::string_view::npos;
+        if (quote != 0)
+            quote = c == quote ? 0 : quote;
+        else if (c == '"' || c == '\'')
+            quote = c;
+        else if (c == '>')
+            return i + 1;
+    }
+    return std::string_view::npos;
+}
+
+// The first "<entry" tag from the middle of the bytes on, or npos.
+std::size_t splitPoint(std::string_view bytes) {
+    for (std::size_t at = bytes.find("<entry", bytes.size() / 2); at != std::string_view::npos;
+         at = bytes.find("<entry", at + 1)) {
+        std::size_t after = at + 6;
+        if (after < bytes.size() &&
+            std::string_view(" \t\r\n/>").find(bytes[after]) != std::string_view::npos)
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+// A file read as UTF-8 (its encoding declaration is the parser's to check).
+bool startsAsUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Bom))
+        bytes.remove_prefix(kUtf8Bom.size());
+    return bytes.size() >= 4 && bytes[0] == '<' && bytes.substr(0, 4).find('\0') == bytes.npos;
+}
+
+// Reads the second half of the file in a thread of its own while the parser of the whole file
+// reads the first half. The halves are joined only when that parser, reading on, comes to the
+// second half's first entry as an entry of the file's entries, and the second half read
+// without fault; otherwise the parser reads on alone (and finds the fault the second half had).
+class TwoPartReading : public KvtmlSplitter {
 public:
-    explicit KvtmlParser(std::string_view bytes)
-        : xml_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))) {}
-
-    FileResult parse() {
-        while (!xml_.atEnd()) {
-            xml_.readNext();
-            if (xml_.isDTD() && !xml_.entityDeclarations().isEmpty())
-                return failure();
-            if (xml_.isStartElement() && !readTop())
-                return failure();
-            if (cancelled_)
-                return fileFailure(FileError::NotAList, 0);
-        }
-        if (xml_.hasError() || !sawRoot_)
-            return failure();
-        return {};
+    explicit TwoPartReading(std::string_view bytes)
+        : bytes_(bytes), bom_(bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0) {}
+    ~TwoPartReading() override {
+        stop_ = true;
+        finish();
     }
 
-    std::vector<ImportedCard> takeCards() { return std::move(cards_); }
+    qint64 entriesBegin(qint64 offset, const QString (&sideIds)[2]) override {
+        std::size_t split = splitPoint(bytes_);
+        std::size_t tagEnd = split == std::string_view::npos ? split : startTagEnd(bytes_, split);
+        if (tagEnd == std::string_view::npos)
+            return -1;
+        qint64 splitOffset = utf16Length(bytes_.substr(bom_, split - bom_));
+        if (splitOffset <= offset)
+            return -1;
+        tagLength_ = utf16Length(bytes_.substr(split, tagEnd - split));
+        std::string_view rest = bytes_.substr(split);
+        thread_ = std::thread([this, rest, sides = std::array{sideIds[0], sideIds[1]}] {
+            try {
+                QByteArray document;
+                document.reserve(static_cast<qsizetype>(kSecondPartHead.size() + rest.size()));
+                document.append(kSecondPartHead.data(),
+                                static_cast<qsizetype>(kSecondPartHead.size()));
+                document.append(rest.data(), static_cast<qsizetype>(rest.size()));
+                QString sideIds[2] = {sides[0], sides[1]};
+                // The reader and its device stay in this thread.
+                KvtmlParser second(document, sideIds, &stop_);
+                secondResult_ = second.parse();
+                secondFirstEntryEnd_ = second.firstEntryEnd();
+                secondPart_ = std::move(second.part());
+            } catch (const std::exception&) {
+                secondResult_ = fileFailure(FileError::NotAList, 0);
+            }
+        });
+        return splitOffset + tagLength_;
+    }
+
+    bool reachedSplit(bool exactly) override {
+        if (!exactly)
+            stop_ = true;
+        finish();
+        return exactly && secondResult_ && secondResult_->ok() &&
+               secondFirstEntryEnd_ == static_cast<qint64>(kSecondPartHead.size()) + tagLength_;
+    }
+
+    KvtmlPart& secondPart() { return secondPart_; }
 
 private:
-    FileResult failure() const {
-        int line = static_cast<int>(xml_.lineNumber());
-        return damagedFile(line > 0 ? line : 1, static_cast<int>(xml_.columnNumber()) + 1);
+    void finish() {
+        if (thread_.joinable())
+            thread_.join();
     }
 
-    bool readTop() {
-        QStringView name = xml_.name();
-        if (!sawRoot_) {
-            sawRoot_ = name == u"kvtml";
-            if (!sawRoot_)
-                xml_.raiseError(QStringLiteral("not a vocabulary file"));
-            return sawRoot_;
-        }
-        if (name == u"identifiers")
-            readIdentifiers();
-        else if (name == u"entries")
-            readEntries();
-        else if (name == u"lessons")
-            readLessons(QString());
-        else if (name != u"kvtml")
-            xml_.skipCurrentElement();
-        return !xml_.hasError();
-    }
-
-    void readIdentifiers() {
-        std::vector<std::string> names;
-        std::vector<QString> ids;
-        while (xml_.readNextStartElement()) {
-            if (xml_.name() != u"identifier") {
-                xml_.skipCurrentElement();
-                continue;
-            }
-            ids.push_back(xml_.attributes().value(QLatin1String("id")).toString());
-            QString name = ids.back();
-            while (xml_.readNextStartElement())
-                if (xml_.name() == u"name")
-                    name = xml_.readElementText();
-                else
-                    xml_.skipCurrentElement();
-            names.push_back(name.toStdString());
-        }
-        int question = 0;
-        int answer = 1;
-        if (names.size() > 2 && installedChooser && !installedChooser(names, question, answer))
-            cancelled_ = true;
-        for (int side : {0, 1}) {
-            std::size_t index = static_cast<std::size_t>(side == 0 ? question : answer);
-            sideIds_[side] = index < ids.size() ? ids[index] : QString::number(side);
-        }
-    }
-
-    void readEntries() {
-        while (xml_.readNextStartElement()) {
-            if (xml_.name() != u"entry") {
-                xml_.skipCurrentElement();
-                continue;
-            }
-            QString id = xml_.attributes().value(QLatin1String("id")).toString();
-            ImportedCard card;
-            while (xml_.readNextStartElement()) {
-                if (xml_.name() == u"translation")
-                    readTranslation(card);
-                else if (xml_.name() == u"deactivated")
-                    card.known = xml_.readElementText().trimmed() == u"true";
-                else
-                    xml_.skipCurrentElement();
-            }
-            storeEntry(id, std::move(card));
-        }
-    }
-
-    // An entry read again under the same id replaces the first, in its place.
-    void storeEntry(const QString& id, ImportedCard&& card) {
-        auto found = index_.constFind(id);
-        if (found != index_.cend()) {
-            card.lesson = std::move(cards_[*found].lesson);
-            cards_[*found] = std::move(card);
-            return;
-        }
-        if (auto lesson = pendingLessons_.constFind(id); lesson != pendingLessons_.cend())
-            card.lesson = lesson->toStdString();
-        index_.insert(id, cards_.size());
-        cards_.push_back(std::move(card));
-    }
-
-    void readTranslation(ImportedCard& card) {
-        QStringView id = xml_.attributes().value(QLatin1String("id"));
-        int side = id == sideIds_[0] ? 0 : id == sideIds_[1] ? 1 : -1;
-        while (xml_.readNextStartElement()) {
-            QStringView name = xml_.name();
-            if (side >= 0 && name == u"text")
-                (side == 0 ? card.question : card.answer) = elementText();
-            else if (side == 1 && name == u"comment")
-                card.additionalInfo = elementText();
-            else if (side == 1 && name == u"grade")
-                readGrade(card);
-            else
-                xml_.skipCurrentElement();
-        }
-    }
-
-    std::string elementText() {
-        return xml_.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
-    }
-
-    void readGrade(ImportedCard& card) {
-        while (xml_.readNextStartElement())
-            if (xml_.name() == u"currentgrade")
-                card.level = parseImportedLevel(xml_.readElementText().toStdString());
-            else
-                xml_.skipCurrentElement();
-    }
-
-    // A lesson's entries get its path; an entry in two lessons keeps the first.
-    void readLessons(const QString& path) {
-        while (xml_.readNextStartElement()) {
-            QStringView name = xml_.name();
-            if (name == u"container")
-                readLesson(path);
-            else
-                xml_.skipCurrentElement();
-        }
-    }
-
-    void readLesson(const QString& parent, int depth = 1) {
-        if (depth > kDeepestLesson) {
-            xml_.raiseError(QStringLiteral("lessons nested too deep"));
-            return;
-        }
-        QString path = parent;
-        while (xml_.readNextStartElement()) {
-            QStringView name = xml_.name();
-            if (name == u"name") {
-                QString own = xml_.readElementText();
-                path = parent.isEmpty() ? own : parent + u'/' + own;
-            } else if (name == u"container") {
-                readLesson(path, depth + 1);
-            } else if (name == u"entry") {
-                assignLesson(xml_.attributes().value(QLatin1String("id")).toString(), path);
-                xml_.skipCurrentElement();
-            } else {
-                xml_.skipCurrentElement();
-            }
-        }
-    }
-
-    // An entry keeps the first lesson that names it; lessons may come before the entries.
-    void assignLesson(const QString& id, const QString& path) {
-        if (path.isEmpty())
-            return;
-        auto found = index_.constFind(id);
-        if (found == index_.cend()) {
-            if (!pendingLessons_.contains(id))
-                pendingLessons_.insert(id, path);
-            return;
-        }
-        std::size_t index = *found;
-        if (lessonGiven_.size() <= index)
-            lessonGiven_.resize(cards_.size());
-        if (!lessonGiven_[index] && !pendingLessons_.contains(id)) {
-            cards_[index].lesson = path.toStdString();
-            lessonGiven_[index] = true;
-        }
-    }
-
-    QXmlStreamReader xml_;
-    QString sideIds_[2] = {QStringLiteral("0"), QStringLiteral("1")};
-    std::vector<ImportedCard> cards_;
-    QHash<QString, std::size_t> index_;      // entry id to its place in cards_
-    QHash<QString, QString> pendingLessons_; // lessons named before their entries
-    std::vector<bool> lessonGiven_;
-    bool sawRoot_ = false;
-    bool cancelled_ = false;
+    std::string_view bytes_;
+    std::size_t bom_;
+    qint64 tagLength_ = 0; // of the split's start tag, in characters
+    std::optional<FileResult> secondResult_;
+    qint64 secondFirstEntryEnd_ = -1;
+    KvtmlPart secondPart_;
+    std::atomic<bool> stop_ = false;
+    std::thread thread_;
 };
 
 } // namespace
 
-LanguageChooser setLanguageChooser(LanguageChooser chooser) {
-    return std::exchange(installedChooser, std::move(chooser));
+FileResult readKvtmlCards(std::string_view bytes, std::vector<ImportedCard>& cards) {
+    bool joined = false;
+    return readKvtmlCards(bytes, cards, bytes.size() >= kTwoPartSize, joined);
 }
 
-FileResult readKvtmlCards(std::string_view bytes, std::vector<ImportedCard>& cards) {
+FileResult readKvtmlCards(std::string_view bytes, std::vector<ImportedCard>& cards, bool inTwoParts,
+                          bool& joined) {
     cards.clear();
-    KvtmlParser parser(bytes);
+    joined = false;
+    std::optional<TwoPartReading> twoParts;
+    if (inTwoParts && startsAsUtf8(bytes))
+        twoParts.emplace(bytes);
+    KvtmlParser parser(bytes, twoParts ? &*twoParts : nullptr);
     FileResult result = parser.parse();
-    if (result.ok())
-        cards = parser.takeCards();
+    if (!result.ok())
+        return result;
+    std::vector<KvtmlPart> parts;
+    parts.push_back(std::move(parser.part()));
+    joined = parser.stoppedAtSplit();
+    if (joined)
+        parts.push_back(std::move(twoParts->secondPart()));
+    cards = joinKvtmlParts(parts);
     return result;
 }

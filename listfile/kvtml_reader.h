@@ -25,3 +25,9 @@ LanguageChooser setLanguageChooser(LanguageChooser chooser);
 // XML fails with its line and column. On failure cards is empty; a cancelled choice is a failure
 // with no message.
 FileResult readKvtmlCards(std::string_view bytes, std::vector<ImportedCard>& cards);
+
+// The reading above, in one part or, where `inTwoParts` and the file allows it, in two parts at
+// once joined to the same cards; `joined` tells whether two parts were joined. Files of a
+// megabyte and more are read so; this is for comparing the two ways.
+FileResult readKvtmlCards(std::string_view bytes, std::vector<ImportedCard>& cards, bool inTwoParts,
+                          bool& joined);

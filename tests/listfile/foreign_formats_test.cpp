@@ -37,6 +37,17 @@ TEST_F(ForeignFormatsTest, goldenFilesGiveTheirCards) {
           {"deux\nlignes", "zwei & Zeilen", "Zeilen", "-", 0, 1},
           {"œuvre", "Werk", "-", "-", 0, 3}},
          {{"naïve", "naiv", "Küche/Getr", "-", 7, 2}}},
+        // Written by kwordquiz from a tab-separated file: every entry in its one lesson.
+        {"kwordquiz-cards.kvtml",
+         {{"été œuvre n°0", "schon Größe 0 äöüß", "Vocabulary", "-", 0, 0},
+          {"élève garçon n°1", "Schwester Größe 1 äöüß", "Vocabulary", "-", 0, 1},
+          {"naïve noël n°2", "Herz Größe 2 äöüß", "Vocabulary", "-", 0, 2},
+          {"élève Ça n°3", "Krankenhaus Größe 3 äöüß", "Vocabulary", "-", 0, 3},
+          {"élève garçon n°4", "wo Größe 4 äöüß", "Vocabulary", "-", 0, 4},
+          {"où garçon n°5", "Schloss Größe 5 äöüß", "Vocabulary", "-", 0, 5},
+          {"garçon sœur n°6", "wo Größe 6 äöüß", "Vocabulary", "-", 0, 6},
+          {"élève cœur n°7", "naiv Größe 7 äöüß", "Vocabulary", "-", 0, 7}},
+         {}},
     };
     for (const Golden& golden : goldens) {
         SCOPED_TRACE(golden.file);
