@@ -3,11 +3,23 @@
 #include <cstring>
 #include <limits>
 
-bool ByteReader::atLineEnd() const {
+bool ByteReader::fetch(std::size_t n) {
+    while (refill_ && bytes_.size() - pos_ < n) {
+        std::string_view unread = bytes_.substr(pos_);
+        std::string_view window = refill_(unread);
+        bytes_ = window.data() ? window : "";
+        pos_ = 0;
+        if (window.size() <= unread.size())
+            refill_ = nullptr; // the file has ended
+    }
+    return bytes_.size() - pos_ >= n;
+}
+
+bool ByteReader::atLineEnd() {
     if (atEnd())
         return false;
     char c = bytes_[pos_];
-    return c == '\n' || (c == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n');
+    return c == '\n' || (c == '\r' && available(2) && bytes_[pos_ + 1] == '\n');
 }
 
 bool ByteReader::consumeLineEnd() {
@@ -18,8 +30,14 @@ bool ByteReader::consumeLineEnd() {
 }
 
 std::string_view ByteReader::readLine() {
+    const void* lf = nullptr;
+    for (;;) {
+        lf = std::memchr(bytes_.data() + pos_, '\n', bytes_.size() - pos_);
+        // A line that runs past the window continues in the next one.
+        if (lf || !available(bytes_.size() - pos_ + 1))
+            break;
+    }
     std::size_t start = pos_;
-    const void* lf = std::memchr(bytes_.data() + pos_, '\n', bytes_.size() - pos_);
     std::size_t end =
         lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes_.data()) : bytes_.size();
     pos_ = lf ? end + 1 : end;

@@ -286,6 +286,31 @@ FileResult readWholeFile(const std::string& path, std::string& bytes) {
     return result;
 }
 
+FileReader::~FileReader() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+FileResult FileReader::open(const std::string& path) {
+    path_ = path;
+    return openForReading(path, fd_, size_);
+}
+
+FileResult FileReader::read(char* into, std::size_t room, std::size_t& got) {
+    got = 0;
+    while (got < room && fd_ >= 0) {
+        ssize_t n = ::read(fd_, into + got, room - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return readFailure(path_, errno);
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
 FileResult readWholeFile(const std::string& path, ByteBuffer& bytes) {
     int fd = -1;
     std::size_t size = 0;

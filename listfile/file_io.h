@@ -10,6 +10,27 @@
 // Reads the whole file into bytes. A file that cannot be opened or read, or that is no regular
 // file, is a failed result (text 111) naming the path and the reason.
 FileResult readWholeFile(const std::string& path, std::string& bytes);
+// A file read piece by piece, for a large list that is never held whole.
+class FileReader {
+public:
+    FileReader() = default;
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Opens the file as readWholeFile does, with the same failures.
+    FileResult open(const std::string& path);
+    // The size the file had when it was opened.
+    std::size_t size() const { return size_; }
+    // Reads up to room bytes; got is 0 at the end of the file.
+    FileResult read(char* into, std::size_t room, std::size_t& got);
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    std::size_t size_ = 0;
+};
+
 // The same into a buffer that is not cleared first, for a list file of any size.
 FileResult readWholeFile(const std::string& path, ByteBuffer& bytes);
 

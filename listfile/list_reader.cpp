@@ -11,8 +11,6 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 
@@ -88,57 +86,29 @@ void readImportedCard(Card& card, ByteReader& in, TextEncoding encoding) {
 // through its third line end.
 TextEncoding readHead(ByteReader& in) {
     in.readLine();
-    std::string_view format = in.atEnd() ? std::string_view() : in.readLine();
+    bool utf8 = !in.atEnd() && in.readLine() == kUtf8FormatLine;
     if (!in.atEnd())
         in.readLine();
-    return format == kUtf8FormatLine ? TextEncoding::utf8 : TextEncoding::cp1252;
+    return utf8 ? TextEncoding::utf8 : TextEncoding::cp1252;
 }
 
-// Gives the system back the pages of a file's bytes that the reader has passed: they are never
-// read again, so the file and the cards made from it are not both held whole at the peak of an
-// opening. The pages stay part of the buffer (read again they would be zeros) until it is freed.
-class PassedPages {
-public:
-    explicit PassedPages(std::string_view bytes) : bytes_(bytes) {}
-
-    void passed(std::size_t position) {
-        if (position < released_ + kStep)
-            return;
-        static const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-        auto from = reinterpret_cast<std::uintptr_t>(bytes_.data() + released_);
-        auto to = reinterpret_cast<std::uintptr_t>(bytes_.data() + position);
-        from = (from + page - 1) / page * page;
-        to = to / page * page;
-        if (to > from)
-            madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
-        released_ = position;
-    }
-
-private:
-    static constexpr std::size_t kStep = 1 << 20;
-    std::string_view bytes_;
-    std::size_t released_ = 0;
-};
-
-int readCards(CardList& list, ByteReader& in, ListEncoding encoding, PassedPages* pages) {
+int readCards(CardList& list, ByteReader& in, ListEncoding encoding) {
     int count = 0;
     Scratch scratch;
     while (!in.atEnd() && !in.consumeLineEnd()) {
         readCardLine(*newCard(list), in, encoding, scratch);
         ++count;
-        if (pages && count % 4096 == 0)
-            pages->passed(in.position());
     }
     return count;
 }
 
 FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
-                     const FontRestore& restore, PassedPages* pages);
+                     const FontRestore& restore);
 
 } // namespace
 
 int readCardLines(CardList& list, ByteReader& in, ListEncoding encoding) {
-    return readCards(list, in, encoding, nullptr);
+    return readCards(list, in, encoding);
 }
 
 void importTextLines(CardList& list, ByteReader& in, FileInfo& info, TextEncoding encoding) {
@@ -159,45 +129,113 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info, TextEncodin
 
 FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore) {
-    return readBytes(list, bytes, info, restore, nullptr);
+    return readBytes(list, bytes, info, restore);
 }
 
 namespace {
 
-FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
-                     const FontRestore& restore, PassedPages* pages) {
-    ByteReader in(bytes);
+bool isListMark(int mark) {
+    return mark == kOldFormatMark || mark == kVersion102Mark || mark == kVersion20Mark;
+}
+
+// A file in the list format, whole or read in pieces.
+FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRestore& restore) {
     int mark = in.peek();
-    ListEncoding encoding = TextEncoding::cp1252;
     if (mark == kOldFormatMark)
         return fileFailure(FileError::OldFormat, listfile::text::OldFormat);
-    if (mark == kVersion102Mark || mark == kVersion20Mark) {
-        info.formatName = mark == kVersion20Mark ? "zelk v 2.0" : "zelk v 1.0.2";
-        encoding = readHead(in);
-        if (mark == kVersion20Mark) {
-            FontDescription question = readFontBlock(in, encoding.question);
-            FontDescription answer = readFontBlock(in, encoding.answer);
-            // The head's UTF-8 mark counts over any character set.
-            if (!encoding.isUtf8())
-                encoding = listEncodingOfFonts(question, answer);
-            if (restore)
-                restore(question, answer);
-        }
-        info.mainCount = readCards(list, in, encoding, pages);
-        info.knownCount = readCards(knownList, in, encoding, pages);
-    } else {
-        // Text holds no NUL byte; a file that does (a picture, a program, a packed archive)
-        // would only give garbage cards.
-        if (bytes.find('\0') != std::string_view::npos)
-            return fileFailure(FileError::NotAList, listfile::text::NotAList);
-        info.formatName = "ASCII-tabsep-file";
-        std::string_view text = bytes;
-        TextEncoding textEncoding = detectTextEncoding(text);
-        ByteReader textIn(text);
-        importTextLines(list, textIn, info, textEncoding);
+    info.formatName = mark == kVersion20Mark ? "zelk v 2.0" : "zelk v 1.0.2";
+    ListEncoding encoding = readHead(in);
+    if (mark == kVersion20Mark) {
+        FontDescription question = readFontBlock(in, encoding.question);
+        FontDescription answer = readFontBlock(in, encoding.answer);
+        // The head's UTF-8 mark counts over any character set.
+        if (!encoding.isUtf8())
+            encoding = listEncodingOfFonts(question, answer);
+        if (restore)
+            restore(question, answer);
     }
+    info.mainCount = readCards(list, in, encoding);
+    info.knownCount = readCards(knownList, in, encoding);
     modifiedFlag = 0;
     return {};
+}
+
+FileResult importText(CardList& list, std::string_view bytes, FileInfo& info) {
+    // Text holds no NUL byte; a file that does (a picture, a program, a packed archive)
+    // would only give garbage cards.
+    if (bytes.find('\0') != std::string_view::npos)
+        return fileFailure(FileError::NotAList, listfile::text::NotAList);
+    info.formatName = "ASCII-tabsep-file";
+    std::string_view text = bytes;
+    TextEncoding textEncoding = detectTextEncoding(text);
+    ByteReader textIn(text);
+    importTextLines(list, textIn, info, textEncoding);
+    modifiedFlag = 0;
+    return {};
+}
+
+FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
+                     const FontRestore& restore) {
+    ByteReader in(bytes);
+    return isListMark(in.peek()) ? readList(list, in, info, restore)
+                                 : importText(list, bytes, info);
+}
+
+// A large file is read in pieces of a few megabytes into one buffer used again and again: the
+// file's bytes are never held whole beside the cards made from them.
+class Pieces {
+public:
+    explicit Pieces(FileReader& file) : file_(file) {}
+
+    std::string_view refill(std::string_view unread) {
+        // The first piece, and a line longer than the buffer, make it grow.
+        if (unread.size() == buffer_.capacity()) {
+            ByteBuffer grown;
+            if (!grown.reserve(std::max(kPieceBytes, buffer_.capacity() * 2))) {
+                result_ = fileFailure(FileError::CannotRead, listfile::text::OpenFailed);
+                return unread;
+            }
+            if (!unread.empty())
+                std::memcpy(grown.data(), unread.data(), unread.size());
+            buffer_ = std::move(grown);
+        } else if (!unread.empty()) {
+            std::memmove(buffer_.data(), unread.data(), unread.size());
+        }
+        std::size_t got = 0;
+        FileResult read =
+            file_.read(buffer_.data() + unread.size(), buffer_.capacity() - unread.size(), got);
+        if (!read.ok())
+            result_ = read;
+        return {buffer_.data(), unread.size() + got};
+    }
+    const FileResult& result() const { return result_; }
+
+private:
+    static constexpr std::size_t kPieceBytes = 4 << 20;
+    FileReader& file_;
+    ByteBuffer buffer_;
+    FileResult result_;
+};
+
+// A list file from 16 MB on is read in pieces; the cards read before a failure go again, so that
+// a list that could not be read leaves the lists as they were (empty, as they are when a list
+// is opened).
+FileResult readLargeList(CardList& list, FileReader& file, FileInfo& info,
+                         const FontRestore& restore, bool& handled) {
+    Pieces pieces(file);
+    ByteReader in({}, [&](std::string_view unread) { return pieces.refill(unread); });
+    handled = isListMark(in.peek());
+    if (!handled)
+        return pieces.result();
+    const int32_t firstId = nextCardId;
+    FileResult result = readList(list, in, info, restore);
+    if (result.ok() && !pieces.result().ok()) {
+        result = pieces.result();
+        deleteAllCards(list);
+        deleteAllCards(knownList);
+        nextCardId = firstId;
+    }
+    return result;
 }
 
 } // namespace
@@ -231,23 +269,32 @@ FileResult readImportedBytes(CardList& list, std::string_view bytes, FileInfo& i
 
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore) {
+    ImportFormat format = importFormatOf(path);
+    constexpr std::size_t kLargeFile = 16 << 20;
+    if (format == ImportFormat::None) {
+        FileReader file;
+        FileResult result = file.open(path);
+        if (!result.ok())
+            return result;
+        if (file.size() >= kLargeFile) {
+            bool handled = false;
+            info.fileName = path;
+            result = readLargeList(list, file, info, restore, handled);
+            if (handled || !result.ok()) {
+                result.path = path;
+                return result;
+            }
+        }
+    }
+    // Any other file is read whole (a large text file read again from its start).
     ByteBuffer buffer;
     FileResult result = readWholeFile(path, buffer);
     if (!result.ok())
         return result;
     const std::string_view bytes(buffer.data() ? buffer.data() : "", buffer.size());
     info.fileName = path;
-    ImportFormat format = importFormatOf(path);
-    if (format != ImportFormat::None) {
-        result = readImportedBytes(list, bytes, info, format);
-    } else {
-        // The bytes are this function's own and go when it returns. Only a large file is worth
-        // giving back as it is read: a small one is read faster in pages that stay.
-        PassedPages pages(bytes);
-        constexpr std::size_t kLargeFile = 16 << 20;
-        result =
-            readBytes(list, bytes, info, restore, bytes.size() >= kLargeFile ? &pages : nullptr);
-    }
+    result = format != ImportFormat::None ? readImportedBytes(list, bytes, info, format)
+                                          : readBytes(list, bytes, info, restore);
     result.path = path;
     return result;
 }
