@@ -1,9 +1,10 @@
 #include "store/card_arena.h"
 
+#include "store/large_memory.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <new>
-#include <sys/mman.h>
 
 namespace card_arena {
 namespace {
@@ -28,11 +29,10 @@ Block* current = nullptr;
 std::size_t blockCount = 0;
 
 Block* newBlock() {
-    void* memory = std::aligned_alloc(kBlockBytes, kBlockBytes);
+    // Mapped, not from the heap: aligned to its size it would cost the heap twice that.
+    void* memory = large_memory::mapBlock(kBlockBytes, blockCount >= kSmallPageBlocks);
     if (!memory)
         return nullptr;
-    if (blockCount >= kSmallPageBlocks)
-        madvise(memory, kBlockBytes, MADV_HUGEPAGE); // only a hint: without it all works the same
     ++blockCount;
     return new (memory) Block{kHeader, 0};
 }
@@ -54,7 +54,7 @@ void* allocate(std::size_t bytes) {
             return nullptr;
         // The full block stays until its last piece is freed; an empty one goes now.
         if (current && current->alive == 0) {
-            std::free(current);
+            large_memory::unmapBlock(current, kBlockBytes);
             --blockCount;
         }
         current = fresh;
@@ -75,7 +75,7 @@ void release(void* piece) noexcept {
         block->used = kHeader; // the block in use starts over
         return;
     }
-    std::free(block);
+    large_memory::unmapBlock(block, kBlockBytes);
     --blockCount;
 }
 

@@ -20,6 +20,14 @@ void* allocate(std::size_t bytes) noexcept;
 // Gives back memory from allocate; bytes must be the size it was asked for.
 void release(void* memory, std::size_t bytes) noexcept;
 
+// Mapped memory that starts on a multiple of 2 MB, in large pages when asked and offered;
+// nullptr when memory is exhausted. For blocks that find their start by masking an address.
+void* mapBlock(std::size_t bytes, bool largePages) noexcept;
+void unmapBlock(void* memory, std::size_t bytes) noexcept;
+
+// The bytes mapped by this module now (the heap's blocks not included), for memory figures.
+std::size_t mappedBytes() noexcept;
+
 } // namespace large_memory
 
 // An allocator for std::vector that takes its memory from large_memory.
