@@ -104,6 +104,8 @@ int readCards(CardList& list, ByteReader& in, ListEncoding encoding) {
 
 FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
                      const FontRestore& restore);
+bool isListMark(int mark);
+FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRestore& restore);
 
 } // namespace
 
@@ -130,6 +132,20 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info, TextEncodin
 FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore) {
     return readBytes(list, bytes, info, restore);
+}
+
+FileResult readListInPieces(CardList& list, std::string_view bytes, std::size_t piece,
+                            FileInfo& info, const FontRestore& restore) {
+    std::string window;
+    std::size_t given = 0;
+    ByteReader in({}, [&](std::string_view unread) {
+        window = std::string(unread);
+        std::size_t more = std::min(piece, bytes.size() - given);
+        window.append(bytes.substr(given, more));
+        given += more;
+        return std::string_view(window);
+    });
+    return isListMark(in.peek()) ? readList(list, in, info, restore) : FileResult{};
 }
 
 namespace {

@@ -1,3 +1,4 @@
+#include "listfile/file_io.h"
 #include "listfile/list_writer.h"
 #include "listfile_fixture.h"
 #include "resources/string_table.h"
@@ -16,6 +17,25 @@ std::string fontLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         out += line + "\r\n";
     return out;
+}
+
+// A large list is read a window at a time; head, fonts and cards come out the same.
+TEST_F(ListReaderTest, readsTheExampleFileInPieces) {
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(testData("example.zlk").string(), bytes).ok());
+    FileInfo info;
+    ASSERT_TRUE(readListBytes(mainList, bytes, info, recordFonts()).ok());
+    const auto whole = std::pair(cardsOf(mainList), cardsOf(knownList));
+    const auto wholeFonts = restoredFonts;
+    for (std::size_t piece : {1, 2, 3, 7, 64}) {
+        SCOPED_TRACE(piece);
+        resetCardStore();
+        restoredFonts.clear();
+        EXPECT_TRUE(readListInPieces(mainList, bytes, piece, info, recordFonts()).ok());
+        EXPECT_EQ(std::pair(cardsOf(mainList), cardsOf(knownList)), whole);
+        EXPECT_EQ(restoredFonts, wholeFonts);
+        EXPECT_EQ(info.formatName, "zelk v 2.0");
+    }
 }
 
 TEST_F(ListReaderTest, readsTheExampleFile) {
