@@ -230,59 +230,24 @@ FileResult openForReading(const std::string& path, int& fd, std::size_t& size) {
     return {};
 }
 
-// Reads to the end of the file: straight into the buffer, which grows only for a file that
-// grew meanwhile. Buffer has reserve(n), data() and setSize(n).
-template <class Buffer>
-FileResult readToEnd(const std::string& path, int fd, std::size_t size, Buffer& bytes) {
-    std::size_t got = 0;
-    for (std::size_t room = size + 1;; room = room * 2) {
-        if (!bytes.reserve(room)) {
-            ::close(fd);
-            return readFailure(path, ENOMEM);
-        }
-        while (got < room) {
-            ssize_t n = ::read(fd, bytes.data() + got, room - got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                int error = errno;
-                ::close(fd);
-                return readFailure(path, error);
-            }
-            if (n == 0) {
-                ::close(fd);
-                bytes.setSize(got);
-                return {};
-            }
-            got += static_cast<std::size_t>(n);
-            bytes.setSize(got);
-        }
-    }
-}
-
-// A std::string as such a buffer: its bytes are cleared once, for the small files it holds.
-struct StringBuffer {
-    std::string& text;
-    bool reserve(std::size_t n) {
-        text.resize(n);
-        return true;
-    }
-    char* data() { return text.data(); }
-    void setSize(std::size_t n) { sizeSet = n; }
-    std::size_t sizeSet = 0;
-};
-
 } // namespace
 
 FileResult readWholeFile(const std::string& path, std::string& bytes) {
-    int fd = -1;
-    std::size_t size = 0;
-    FileResult result = openForReading(path, fd, size);
+    FileReader file;
+    FileResult result = file.open(path);
     if (!result.ok())
         return result;
-    StringBuffer buffer{bytes};
-    result = readToEnd(path, fd, size, buffer);
-    bytes.resize(result.ok() ? buffer.sizeSet : 0);
+    // Straight into the string; a file that grew meanwhile makes it grow.
+    std::size_t got = 0;
+    for (std::size_t room = file.size() + 1;; room *= 2) {
+        bytes.resize(room);
+        std::size_t n = 0;
+        result = file.read(bytes.data() + got, room - got, n);
+        got += n;
+        if (!result.ok() || got < room)
+            break;
+    }
+    bytes.resize(result.ok() ? got : 0);
     return result;
 }
 
@@ -309,13 +274,6 @@ FileResult FileReader::read(char* into, std::size_t room, std::size_t& got) {
         got += static_cast<std::size_t>(n);
     }
     return {};
-}
-
-FileResult readWholeFile(const std::string& path, ByteBuffer& bytes) {
-    int fd = -1;
-    std::size_t size = 0;
-    FileResult result = openForReading(path, fd, size);
-    return result.ok() ? readToEnd(path, fd, size, bytes) : result;
 }
 
 bool FileSink::fail(int error) {

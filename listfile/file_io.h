@@ -1,7 +1,6 @@
 #pragma once
 
 #include "listfile/file_result.h"
-#include "store/large_memory.h"
 
 #include <functional>
 #include <string>
@@ -30,9 +29,6 @@ private:
     int fd_ = -1;
     std::size_t size_ = 0;
 };
-
-// The same into a buffer that is not cleared first, for a list file of any size.
-FileResult readWholeFile(const std::string& path, ByteBuffer& bytes);
 
 // Where replaceFile puts the new contents: the temporary file, written piece by piece. The
 // first failure is kept, and every call after it does nothing and returns false.

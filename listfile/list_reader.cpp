@@ -5,12 +5,14 @@
 #include "listfile/font_block.h"
 #include "listfile/kvtml_reader.h"
 #include "store/card_store.h"
+#include "store/large_memory.h"
 #include "store/utf8.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -205,21 +207,23 @@ public:
 
     std::string_view refill(std::string_view unread) {
         // The first piece, and a line longer than the buffer, make it grow.
-        if (unread.size() == buffer_.capacity()) {
-            ByteBuffer grown;
-            if (!grown.reserve(std::max(kPieceBytes, buffer_.capacity() * 2))) {
+        if (unread.size() == buffer_.size()) {
+            LargeVector<char> grown;
+            try {
+                grown.resize(std::max(kPieceBytes, buffer_.size() * 2));
+            } catch (const std::bad_alloc&) {
                 result_ = fileFailure(FileError::CannotRead, listfile::text::OpenFailed);
-                return unread;
+                return unread; // read as the end of the file; the failure is reported
             }
             if (!unread.empty())
                 std::memcpy(grown.data(), unread.data(), unread.size());
-            buffer_ = std::move(grown);
+            buffer_.swap(grown);
         } else if (!unread.empty()) {
             std::memmove(buffer_.data(), unread.data(), unread.size());
         }
         std::size_t got = 0;
         FileResult read =
-            file_.read(buffer_.data() + unread.size(), buffer_.capacity() - unread.size(), got);
+            file_.read(buffer_.data() + unread.size(), buffer_.size() - unread.size(), got);
         if (!read.ok())
             result_ = read;
         return {buffer_.data(), unread.size() + got};
@@ -229,7 +233,7 @@ public:
 private:
     static constexpr std::size_t kPieceBytes = 4 << 20;
     FileReader& file_;
-    ByteBuffer buffer_;
+    LargeVector<char> buffer_;
     FileResult result_;
 };
 
@@ -303,11 +307,10 @@ FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
         }
     }
     // Any other file is read whole (a large text file read again from its start).
-    ByteBuffer buffer;
-    FileResult result = readWholeFile(path, buffer);
+    std::string bytes;
+    FileResult result = readWholeFile(path, bytes);
     if (!result.ok())
         return result;
-    const std::string_view bytes(buffer.data() ? buffer.data() : "", buffer.size());
     info.fileName = path;
     result = format != ImportFormat::None ? readImportedBytes(list, bytes, info, format)
                                           : readBytes(list, bytes, info, restore);

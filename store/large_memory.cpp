@@ -3,9 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <sys/mman.h>
-#include <utility>
 
 namespace large_memory {
 namespace {
@@ -66,31 +64,3 @@ void release(void* memory, std::size_t bytes) noexcept {
 }
 
 } // namespace large_memory
-
-ByteBuffer::ByteBuffer(ByteBuffer&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
-      capacity_(std::exchange(other.capacity_, 0)) {}
-
-ByteBuffer& ByteBuffer::operator=(ByteBuffer&& other) noexcept {
-    if (this != &other) {
-        large_memory::release(data_, capacity_);
-        data_ = std::exchange(other.data_, nullptr);
-        size_ = std::exchange(other.size_, 0);
-        capacity_ = std::exchange(other.capacity_, 0);
-    }
-    return *this;
-}
-
-bool ByteBuffer::reserve(std::size_t capacity) {
-    if (capacity <= capacity_)
-        return true;
-    auto* grown = static_cast<char*>(large_memory::allocate(capacity));
-    if (!grown)
-        return false;
-    if (size_ > 0)
-        std::memcpy(grown, data_, size_);
-    large_memory::release(data_, capacity_);
-    data_ = grown;
-    capacity_ = capacity;
-    return true;
-}

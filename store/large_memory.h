@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <new>
-#include <string_view>
 #include <vector>
 
 // Memory for the few large buffers a big list needs (its file's bytes, the list of card
@@ -52,29 +51,3 @@ template <class T> struct LargeAllocator {
 };
 
 template <class T> using LargeVector = std::vector<T, LargeAllocator<T>>;
-
-// Bytes that are not cleared first, for a file read straight into them. Move-only.
-class ByteBuffer {
-public:
-    ByteBuffer() = default;
-    ~ByteBuffer() { large_memory::release(data_, capacity_); }
-    ByteBuffer(ByteBuffer&& other) noexcept;
-    ByteBuffer& operator=(ByteBuffer&& other) noexcept;
-    ByteBuffer(const ByteBuffer&) = delete;
-    ByteBuffer& operator=(const ByteBuffer&) = delete;
-
-    // Room for at least this many bytes, the bytes held so far kept; false when memory is
-    // exhausted (the buffer stays as it was).
-    bool reserve(std::size_t capacity);
-    char* data() { return data_; }
-    const char* data() const { return data_; }
-    std::size_t size() const { return size_; }
-    std::size_t capacity() const { return capacity_; }
-    // How many of the bytes count, at most the capacity.
-    void setSize(std::size_t size) { size_ = size <= capacity_ ? size : capacity_; }
-
-private:
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
-};
