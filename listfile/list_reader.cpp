@@ -1,9 +1,11 @@
 #include "listfile/list_reader.h"
 
+#include "listfile/card_line.h"
 #include "listfile/csv_reader.h"
 #include "listfile/file_io.h"
 #include "listfile/font_block.h"
 #include "listfile/kvtml_reader.h"
+#include "listfile/threaded_card_reader.h"
 #include "store/card_store.h"
 #include "store/large_memory.h"
 #include "store/utf8.h"
@@ -28,40 +30,11 @@ Card* newCard(CardList& list) {
     return card;
 }
 
-// The six fields of a card line. A field the line holds replaces the card's default, also when
-// it is empty (a card entered without a lesson has an empty lesson and keeps it through a save);
-// a field that a line cut short does not reach leaves the "-" of a new card, and reads as 0 for
-// the level and the id.
-// Decoded texts are built here; kept from card to card, its strings allocate only a few times.
-using Scratch = std::string[4];
-
-void readCardLine(Card& card, ByteReader& in, ListEncoding encoding, Scratch& scratch) {
-    constexpr int kFields = 6;
-    std::string_view fields[kFields] = {"", "", "", "", "", ""};
-    std::string_view line = in.readLine();
-    int reached = 0;
-    while (reached < kFields) {
-        const void* tab = std::memchr(line.data(), '\t', line.size());
-        if (!tab) {
-            fields[reached++] = line;
-            break;
-        }
-        auto length = static_cast<std::size_t>(static_cast<const char*>(tab) - line.data());
-        fields[reached++] = line.substr(0, length);
-        line.remove_prefix(length + 1);
-    }
-    // A field the line does not reach keeps the card's own text, which is clean.
-    std::string_view texts[4] = {{}, {}, card.lesson(), card.additionalInfo()};
-    bool clean[4] = {true, true, true, true};
-    for (int i = 0; i < std::min(reached, 4); ++i)
-        texts[i] = decodeField(fields[i], i == 1 ? encoding.answer : encoding.question, scratch[i],
-                               clean[i]);
-    if (clean[0] && clean[1] && clean[2] && clean[3])
-        assignCleanTexts(card, texts[0], texts[1], texts[2], texts[3]);
-    else
-        assignTexts(card, texts[0], texts[1], texts[2], texts[3]);
-    card.level = parseDecimal(fields[4]);
-    card.id = parseDecimal(fields[5]); // replaces the id the card was made with
+void readCardLine(Card& card, ByteReader& in, CardLineDecoder& decoder) {
+    CardLine line = decoder.decode(in.readLine());
+    assignCleanTexts(card, line.texts[0], line.texts[1], line.texts[2], line.texts[3]);
+    card.level = line.level;
+    card.id = line.id; // replaces the id the card was made with
 }
 
 // The question runs to the next TAB, across line ends (each kept as one LF).
@@ -96,9 +69,9 @@ TextEncoding readHead(ByteReader& in) {
 
 int readCards(CardList& list, ByteReader& in, ListEncoding encoding) {
     int count = 0;
-    Scratch scratch;
+    CardLineDecoder decoder(encoding);
     while (!in.atEnd() && !in.consumeLineEnd()) {
-        readCardLine(*newCard(list), in, encoding, scratch);
+        readCardLine(*newCard(list), in, decoder);
         ++count;
     }
     return count;
@@ -107,7 +80,8 @@ int readCards(CardList& list, ByteReader& in, ListEncoding encoding) {
 FileResult readBytes(CardList& list, std::string_view bytes, FileInfo& info,
                      const FontRestore& restore);
 bool isListMark(int mark);
-FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRestore& restore);
+FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRestore& restore,
+                    bool threaded = false);
 
 } // namespace
 
@@ -147,7 +121,7 @@ FileResult readListInPieces(CardList& list, std::string_view bytes, std::size_t 
         given += more;
         return std::string_view(window);
     });
-    return isListMark(in.peek()) ? readList(list, in, info, restore) : FileResult{};
+    return isListMark(in.peek()) ? readList(list, in, info, restore, true) : FileResult{};
 }
 
 namespace {
@@ -156,8 +130,10 @@ bool isListMark(int mark) {
     return mark == kOldFormatMark || mark == kVersion102Mark || mark == kVersion20Mark;
 }
 
-// A file in the list format, whole or read in pieces.
-FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRestore& restore) {
+// A file in the list format, whole or read in pieces; a large one with its cards decoded in a
+// second thread.
+FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRestore& restore,
+                    bool threaded) {
     int mark = in.peek();
     if (mark == kOldFormatMark)
         return fileFailure(FileError::OldFormat, listfile::text::OldFormat);
@@ -172,8 +148,14 @@ FileResult readList(CardList& list, ByteReader& in, FileInfo& info, const FontRe
         if (restore)
             restore(question, answer);
     }
-    info.mainCount = readCards(list, in, encoding);
-    info.knownCount = readCards(knownList, in, encoding);
+    if (threaded) {
+        PartCounts counts = readCardLinesThreaded(list, knownList, in, encoding);
+        info.mainCount = counts.main;
+        info.knownCount = counts.known;
+    } else {
+        info.mainCount = readCards(list, in, encoding);
+        info.knownCount = readCards(knownList, in, encoding);
+    }
     modifiedFlag = 0;
     return {};
 }
@@ -237,7 +219,7 @@ private:
     FileResult result_;
 };
 
-// A list file from 16 MB on is read in pieces; the cards read before a failure go again, so that
+// A list file from 1 MB on is read in pieces; the cards read before a failure go again, so that
 // a list that could not be read leaves the lists as they were (empty, as they are when a list
 // is opened).
 FileResult readLargeList(CardList& list, FileReader& file, FileInfo& info,
@@ -248,7 +230,7 @@ FileResult readLargeList(CardList& list, FileReader& file, FileInfo& info,
     if (!handled)
         return pieces.result();
     const int32_t firstId = nextCardId;
-    FileResult result = readList(list, in, info, restore);
+    FileResult result = readList(list, in, info, restore, true);
     if (result.ok() && !pieces.result().ok()) {
         result = pieces.result();
         deleteAllCards(list);
@@ -290,7 +272,7 @@ FileResult readImportedBytes(CardList& list, std::string_view bytes, FileInfo& i
 FileResult readListFile(CardList& list, const std::string& path, FileInfo& info,
                         FontRestore restore) {
     ImportFormat format = importFormatOf(path);
-    constexpr std::size_t kLargeFile = 16 << 20;
+    constexpr std::size_t kLargeFile = 1 << 20;
     if (format == ImportFormat::None) {
         FileReader file;
         FileResult result = file.open(path);

@@ -31,8 +31,9 @@ void importTextLines(CardList& list, ByteReader& in, FileInfo& info,
 // Reads the bytes of a list file as readListFile does, after the file was opened.
 FileResult readListBytes(CardList& list, std::string_view bytes, FileInfo& info,
                          const FontRestore& restore);
-// The same as a large list file is read, a window at a time, each window `piece` bytes more
-// (for tests, which compare it with the whole read). Bytes that are no list are read as none.
+// The same as a large list file is read, a window at a time, each window `piece` bytes more, the
+// cards decoded in a second thread (for tests, which compare it with the whole read). Bytes that
+// are no list are read as none.
 FileResult readListInPieces(CardList& list, std::string_view bytes, std::size_t piece,
                             FileInfo& info, const FontRestore& restore);
 

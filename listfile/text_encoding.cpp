@@ -105,10 +105,7 @@ char* encodeUtf8(char* out, std::string_view text) {
     return out + text.size();
 }
 
-// The UTF-8 bytes of each byte of a code page: its length, then up to three bytes.
-using Utf8OfBytes = std::array<std::array<char, 4>, 256>;
-
-Utf8OfBytes utf8OfBytes(CodePage page) {
+Utf8OfBytes makeUtf8OfBytes(CodePage page) {
     Utf8OfBytes table{};
     std::string utf8;
     for (int byte = 0; byte < 256; ++byte) {
@@ -124,29 +121,33 @@ const Utf8OfBytes& utf8Of(CodePage page) {
     static const auto tables = [] {
         std::array<Utf8OfBytes, kCodePageCount> all;
         for (int i = 0; i < kCodePageCount; ++i)
-            all[static_cast<std::size_t>(i)] = utf8OfBytes(static_cast<CodePage>(i));
+            all[static_cast<std::size_t>(i)] = makeUtf8OfBytes(static_cast<CodePage>(i));
         return all;
     }();
     return tables[static_cast<std::size_t>(page)];
 }
 
+} // namespace
+
+const Utf8OfBytes& utf8OfBytes(TextEncoding encoding) {
+    return utf8Of(encoding == TextEncoding::utf8 ? CodePage::cp1252 : codePageOf(encoding));
+}
+
+namespace {
+
 // Every byte is one character of at most three UTF-8 bytes: built in place, a table lookup each.
-// The scratch string only grows; the text is the view of its start. nul tells whether a byte was 0.
-std::string_view fromCodePage(std::string_view field, CodePage page, std::string& scratch,
-                              bool& nul) {
+// The scratch string only grows; the text is the view of its start.
+std::string_view fromCodePage(std::string_view field, CodePage page, std::string& scratch) {
     const Utf8OfBytes& table = utf8Of(page);
     if (scratch.size() < field.size() * 3 + 1)
         scratch.resize(field.size() * 3 + 1);
     char* const start = scratch.data();
     char* out = start;
-    unsigned zero = 1;
     for (char c : field) {
         const std::array<char, 4>& utf8 = table[static_cast<unsigned char>(c)];
         std::memcpy(out, &utf8[1], 3);
         out += utf8[0];
-        zero &= c != 0;
     }
-    nul = zero == 0;
     return {start, static_cast<std::size_t>(out - start)};
 }
 
@@ -197,26 +198,14 @@ bool appendEncoded(std::string& out, std::string_view text, TextEncoding encodin
 }
 
 std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch) {
-    bool clean = false;
-    return decodeField(field, encoding, scratch, clean);
-}
-
-std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch,
-                             bool& clean) {
-    clean = true;
     if (plainAscii(field))
         return field;
-    bool nul = false;
     // A code page gives each byte a character (NUL for 0); a field of a UTF-8 file that is not
     // well-formed is read as Windows-1252.
-    if (encoding == TextEncoding::utf8 && isValidUtf8(field)) {
-        clean = std::memchr(field.data(), 0, field.size()) == nullptr;
+    if (encoding == TextEncoding::utf8 && isValidUtf8(field))
         return field;
-    }
     CodePage page = encoding == TextEncoding::utf8 ? CodePage::cp1252 : codePageOf(encoding);
-    std::string_view text = fromCodePage(field, page, scratch, nul);
-    clean = !nul;
-    return text;
+    return fromCodePage(field, page, scratch);
 }
 
 TextEncoding detectTextEncoding(std::string_view& bytes) {

@@ -3,6 +3,7 @@
 #include "store/code_page.h"
 #include "store/font_description.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -62,10 +63,11 @@ char* encodeText(char* out, std::string_view text, TextEncoding encoding);
 // scratch string. A field of a UTF-8 file that is not well-formed UTF-8 is read as Windows-1252,
 // so that no byte is lost.
 std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch);
-// The same, and clean tells whether the text is free of NUL characters: it is well-formed UTF-8
-// in any case, so a clean text needs no check but its length (assignCleanTexts).
-std::string_view decodeField(std::string_view field, TextEncoding encoding, std::string& scratch,
-                             bool& clean);
+
+// The UTF-8 bytes of each byte of a code page: their count, then up to three bytes (for
+// UTF-8, those of Windows-1252, which a field that is not well-formed UTF-8 is read in).
+using Utf8OfBytes = std::array<std::array<char, 4>, 256>;
+const Utf8OfBytes& utf8OfBytes(TextEncoding encoding);
 
 // A text file of unknown encoding: UTF-8 when it starts with a byte-order mark (which is
 // dropped) or is well-formed UTF-8, Windows-1252 otherwise.

@@ -131,34 +131,61 @@ void CardTexts::useNewCardTexts() {
     bytes_ = newCardTexts();
 }
 
-void CardTexts::store(const std::string_view (&texts)[4]) {
+std::size_t packedTextsSize(const std::string_view (&texts)[4]) {
     std::size_t size = kHeadBytes;
     for (std::string_view text : texts)
         size += text.size() + 1;
-    if (size == kHeadBytes + kFields) {
-        freeTexts(bytes_);
-        bytes_ = nullptr;
-        return;
-    }
-    // Bounded texts always fit; only a test's unchecked text could be longer.
-    if (size > card_arena::kLargest)
-        fatalError(125);
-    // The new buffer is filled before the old one goes: a text may be a view into it.
-    auto* bytes = static_cast<char*>(card_arena::allocate(size));
-    if (!bytes)
-        fatalError(125);
-    auto* offsets = reinterpret_cast<uint16_t*>(bytes);
+    return size;
+}
+
+void packTexts(char* out, const std::string_view (&texts)[4]) {
+    uint16_t offsets[kFields + 1];
     std::size_t at = kHeadBytes;
     for (std::size_t i = 0; i < kFields; ++i) {
         offsets[i] = static_cast<uint16_t>(at);
         if (!texts[i].empty())
-            std::memcpy(bytes + at, texts[i].data(), texts[i].size());
+            std::memcpy(out + at, texts[i].data(), texts[i].size());
         at += texts[i].size();
-        bytes[at++] = '\0';
+        out[at++] = '\0';
     }
     offsets[kFields] = static_cast<uint16_t>(at);
+    std::memcpy(out, offsets, kHeadBytes);
+}
+
+void CardTexts::store(const std::string_view (&texts)[4]) {
+    std::size_t size = packedTextsSize(texts);
+    // Bounded texts always fit; only a test's unchecked text could be longer.
+    if (size > card_arena::kLargest)
+        fatalError(125);
+    // Four empty texts take no buffer.
+    char* bytes = nullptr;
+    if (size != kHeadBytes + kFields) {
+        // The new buffer is filled before the old one goes: a text may be a view into it.
+        bytes = static_cast<char*>(card_arena::allocate(size));
+        if (!bytes)
+            fatalError(125);
+        packTexts(bytes, texts);
+    }
     freeTexts(bytes_);
     bytes_ = bytes;
+}
+
+void CardTexts::storePacked(const char* packed, std::size_t size) {
+    char* bytes = nullptr;
+    if (size != kHeadBytes + kFields) {
+        bytes = static_cast<char*>(card_arena::allocate(size));
+        if (!bytes)
+            fatalError(125);
+        std::memcpy(bytes, packed, size);
+    }
+    freeTexts(bytes_);
+    bytes_ = bytes;
+}
+
+void takePackedTexts(Card& card, const char* packed) {
+    uint16_t size;
+    std::memcpy(&size, packed + kFields * sizeof(uint16_t), sizeof size);
+    card.texts.storePacked(packed, size);
 }
 
 int textLimit(CardField field) {

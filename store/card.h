@@ -52,8 +52,10 @@ private:
     friend void assignCleanTexts(Card& card, std::string_view question, std::string_view answer,
                                  std::string_view lesson, std::string_view additionalInfo);
     friend void breakLimitsForTests(Card& card, CardField field, std::string_view text);
+    friend void takePackedTexts(Card& card, const char* packed);
     friend Card* makeCard();
     void store(const std::string_view (&texts)[4]);
+    void storePacked(const char* packed, std::size_t size);
     void useNewCardTexts();
     std::size_t bufferSize() const;
 
@@ -94,6 +96,14 @@ void assignTexts(Card& card, std::string_view question, std::string_view answer,
 // them has them): only the limits are applied.
 void assignCleanTexts(Card& card, std::string_view question, std::string_view answer,
                       std::string_view lesson, std::string_view additionalInfo);
+
+// A card's four texts packed as a card keeps them, for a reader that decodes a file in one
+// thread and makes the cards in another: packTexts writes them at out, which has room for
+// packedTextsSize bytes; takePackedTexts gives a card a copy. The texts must be as a card may
+// hold them already (well-formed UTF-8 without a NUL, within the limits).
+std::size_t packedTextsSize(const std::string_view (&texts)[4]);
+void packTexts(char* out, const std::string_view (&texts)[4]);
+void takePackedTexts(Card& card, const char* packed);
 
 // The field's limit in characters.
 int textLimit(CardField field);

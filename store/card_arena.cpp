@@ -13,8 +13,10 @@ namespace {
 // Two megabytes, the size of a large memory page: a big list walked in sorted order reaches its
 // cards all over the blocks, and with large pages that costs far fewer address translations.
 constexpr std::size_t kBlockBytes = 2 * 1024 * 1024;
-// The first blocks stay in small pages, so that a small list takes no more memory than it uses.
-constexpr std::size_t kSmallPageBlocks = 4;
+// The first block stays in small pages, so that a small list (up to some twenty thousand cards)
+// takes no more memory than it uses; fresh small pages cost a fault each, many times the cost
+// of the large ones for a list of a hundred thousand cards.
+constexpr std::size_t kSmallPageBlocks = 1;
 constexpr std::size_t kAlign = 8; // enough for every member of a card and its texts
 
 struct Block {

@@ -1,7 +1,10 @@
 #include "listfile/byte_reader.h"
+#include "listfile/card_line.h"
+#include "listfile/threaded_card_reader.h"
 #include "listfile_fixture.h"
 
 #include <climits>
+#include <random>
 
 namespace {
 
@@ -79,6 +82,9 @@ TEST_F(CardLinesTest, cardLinesReadAsTheirFieldsSay) {
         {"long accented texts keep 100 characters",
          std::string(101, '\xE4') + "\t\xDC\t-\t-\t0\t1\r\n",
          {{repeated("ä", 100), "Ü", "-", "-", 0, 1}}},
+        {"a TAB on the edge of 64 bytes",
+         std::string(63, 'x') + "\t\xE9" + std::string(62, 'y') + "\t-\t-\t1\t2\r\n",
+         {{std::string(63, 'x'), "é" + std::string(62, 'y'), "-", "-", 1, 2}}},
         {"duplicate ids stay",
          "a\tb\t-\t-\t0\t3\r\nc\td\t-\t-\t0\t3\r\n",
          {{"a", "b", "-", "-", 0, 3}, {"c", "d", "-", "-", 0, 3}}},
@@ -95,6 +101,14 @@ TEST_F(CardLinesTest, cardLinesReadAsTheirFieldsSay) {
             EXPECT_EQ(cardsOf(mainList), row.cards);
             EXPECT_TRUE(in.atEnd());
             EXPECT_EQ(nextCardId, count);
+            // The same with the lines decoded in a second thread.
+            resetCardStore();
+            Pieces again{row.input, piece};
+            ByteReader threaded = again.reader();
+            PartCounts counts = readCardLinesThreaded(mainList, knownList, threaded, {});
+            EXPECT_EQ(counts.main, count);
+            EXPECT_EQ(cardsOf(mainList), row.cards);
+            EXPECT_EQ(nextCardId, count);
         }
     }
 }
@@ -109,6 +123,55 @@ TEST_F(CardLinesTest, emptyLineEndsTheListAndIsConsumed) {
         EXPECT_EQ(readCardLines(knownList, in), 1);
         EXPECT_EQ(in.peek(), 'i');
         EXPECT_EQ(cardsOf(knownList), (std::vector<CardText>{{"c", "d", "-", "-", 5, 2}}));
+        resetCardStore();
+        Pieces again{pieces.input, piece};
+        ByteReader threaded = again.reader();
+        PartCounts counts = readCardLinesThreaded(mainList, knownList, threaded, {});
+        EXPECT_EQ(std::pair(counts.main, counts.known), std::pair(1, 1));
+        EXPECT_EQ(threaded.peek(), 'i');
+        EXPECT_EQ(cardsOf(knownList), (std::vector<CardText>{{"c", "d", "-", "-", 5, 2}}));
+    }
+}
+
+// Many cards travel between the threads in several batches; the parts still end where their
+// empty lines are.
+TEST_F(CardLinesTest, threadedReadOfManyCardsMatchesTheSerialOne) {
+    std::string input;
+    for (int part = 0; part < 2; ++part) {
+        for (int i = 0; i < 20000; ++i)
+            input += "Fr\xE4ge " + std::to_string(i) + "\tAnswer " + std::to_string(i * 7) + "\tL" +
+                     std::to_string(i % 13) + "\tinfo\t" + std::to_string(i % 6) + "\t" +
+                     std::to_string(i) + "\r\n";
+        input += "\r\n";
+    }
+    ByteReader serial(input);
+    readCardLines(mainList, serial);
+    readCardLines(knownList, serial);
+    const auto expected = std::pair(cardsOf(mainList), cardsOf(knownList));
+    resetCardStore();
+    ByteReader threaded(input);
+    PartCounts counts = readCardLinesThreaded(mainList, knownList, threaded, {});
+    EXPECT_EQ(std::pair(counts.main, counts.known), std::pair(20000, 20000));
+    EXPECT_EQ(std::pair(cardsOf(mainList), cardsOf(knownList)), expected);
+    EXPECT_EQ(nextCardId, 40000);
+}
+
+// The masks worked out eight bytes at a time, against a byte-by-byte reading.
+TEST(CardLineMasks, eightBytesAtATimeFindTabsAndSpecialBytes) {
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', '\t', '\0', '\x80', '\xFF', '\x7F', '\x09' + 1, '\x08'};
+    for (int round = 0; round < 200; ++round) {
+        char bytes[64];
+        for (char& byte : bytes)
+            byte = alphabet[random() % sizeof alphabet];
+        uint64_t tabs = 0;
+        uint64_t special = 0;
+        maskWordByWords(bytes, tabs, special);
+        for (int i = 0; i < 64; ++i) {
+            auto byte = static_cast<unsigned char>(bytes[i]);
+            EXPECT_EQ((tabs >> i) & 1, byte == '\t' ? 1u : 0u) << round << ":" << i;
+            EXPECT_EQ((special >> i) & 1, byte == 0 || byte >= 0x80 ? 1u : 0u) << round << ":" << i;
+        }
     }
 }
 
