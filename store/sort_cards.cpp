@@ -7,6 +7,7 @@
 #include "store/utf8.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -21,24 +22,25 @@ int compareNumber(int32_t a, int32_t b) {
     return (a > b) - (a < b);
 }
 
-// The key chain without the repair: 0 when the two cards agree in every step, the id included.
-int compareChain(const Card* a, const Card* b, SortKey key) {
+// The key chain without the repair: 0 when the two cards agree in every step, the id included
+// (or, without it, in every step before the id).
+int compareChain(const Card* a, const Card* b, SortKey key, bool withId = true) {
     int c = 0;
     switch (key) {
     case SortKey::byQuestion:
         c = compareText(a->question(), b->question());
-        return c ? c : compareChain(a, b, SortKey::byAnswer);
+        return c ? c : compareChain(a, b, SortKey::byAnswer, withId);
     case SortKey::byAnswer:
         c = compareText(a->answer(), b->answer());
-        return c ? c : compareChain(a, b, SortKey::byId);
+        return c ? c : compareChain(a, b, SortKey::byId, withId);
     case SortKey::byLevel:
         c = compareNumber(a->level, b->level);
-        return c ? c : compareChain(a, b, SortKey::byQuestion);
+        return c ? c : compareChain(a, b, SortKey::byQuestion, withId);
     case SortKey::byLesson:
         c = compareText(a->lesson(), b->lesson());
-        return c ? c : compareChain(a, b, SortKey::byQuestion);
+        return c ? c : compareChain(a, b, SortKey::byQuestion, withId);
     default:
-        return compareNumber(a->id, b->id);
+        return withId ? compareNumber(a->id, b->id) : 0;
     }
 }
 
@@ -71,47 +73,64 @@ void checkTree(const std::vector<Node>& nodes) {
 }
 
 // The unbalanced tree, built in list order; equal or greater cards go after.
-std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
-    std::vector<Node> nodes;
-    try {
-        nodes.reserve(cards.size());
-    } catch (const std::bad_alloc&) {
-        fatalError(125);
+class Tree {
+public:
+    void reserve(std::size_t cards) {
+        try {
+            nodes_.reserve(cards);
+        } catch (const std::bad_alloc&) {
+            fatalError(125);
+        }
     }
-    for (Card* card : cards) {
-        int index = static_cast<int>(nodes.size());
-        nodes.push_back(Node{card});
+
+    void insert(Card* card, SortKey key) {
+        int index = static_cast<int>(nodes_.size());
+        nodes_.push_back(Node{card});
         if (index == 0)
-            continue;
+            return;
         int at = 0;
         for (;;) {
-            Node& node = nodes[static_cast<std::size_t>(at)];
+            Node& node = nodes_[static_cast<std::size_t>(at)];
             if (node.card == card)
                 fatalError(172);
             int& link = compareCards(card, node.card, key) < 0 ? node.before : node.after;
             if (link < 0) {
                 link = index;
-                break;
+                return;
             }
             at = link;
         }
     }
-    checkTree(nodes);
 
-    std::vector<Card*> order;
-    order.reserve(nodes.size());
-    std::vector<int> stack;
-    int at = nodes.empty() ? -1 : 0;
-    while (at >= 0 || !stack.empty()) {
-        while (at >= 0) {
-            stack.push_back(at);
-            at = nodes[static_cast<std::size_t>(at)].before;
+    // Its cards in order, appended to order.
+    void walk(std::vector<Card*>& order) const {
+        checkTree(nodes_);
+        std::vector<int> stack;
+        int at = nodes_.empty() ? -1 : 0;
+        while (at >= 0 || !stack.empty()) {
+            while (at >= 0) {
+                stack.push_back(at);
+                at = nodes_[static_cast<std::size_t>(at)].before;
+            }
+            at = stack.back();
+            stack.pop_back();
+            order.push_back(nodes_[static_cast<std::size_t>(at)].card);
+            at = nodes_[static_cast<std::size_t>(at)].after;
         }
-        at = stack.back();
-        stack.pop_back();
-        order.push_back(nodes[static_cast<std::size_t>(at)].card);
-        at = nodes[static_cast<std::size_t>(at)].after;
     }
+
+private:
+    std::vector<Node> nodes_;
+};
+
+std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
+    Tree tree;
+    tree.reserve(cards.size());
+    for (Card* card : cards)
+        tree.insert(card, key);
+    std::vector<Card*> order;
+    order.reserve(cards.size());
+    tree.walk(order);
     return order;
 }
 
@@ -206,6 +225,115 @@ Keyed keyedCard(Card* card, SortKey key) {
     return {chain.high(), chain.low(), card};
 }
 
+// The tree's order when some cards agree in the whole chain. Cards that agree in every step
+// before the id form a group: between groups every comparison is the plain order, so each group
+// sits together in the tree, in the groups' order, and within a group only its own cards meet
+// (the first of a group to be placed lies on every later one's path, and so on down). A group
+// whose cards share an id is therefore ordered by a tree of its own, built in list order; the
+// groups' trees are built together, card by card in list order, so that the fresh ids of the
+// repairs are handed out in the same order as in one tree. Any other group is in plain order.
+std::vector<Card*> orderSharingIds(const CardList& list, const LargeVector<Keyed>& keyed,
+                                   SortKey key) {
+    std::vector<Card*> cards = list.cards();
+    // The groups that need a tree, each a run of keyed.
+    struct Group {
+        std::size_t first, end;
+        Tree tree;
+    };
+    std::vector<Group> groups;
+    std::vector<Card*> groupCards;
+    std::vector<int> groupOf;
+    for (std::size_t first = 0; first < keyed.size();) {
+        std::size_t end = first + 1;
+        bool shared = false;
+        while (end < keyed.size() &&
+               compareChain(keyed[first].card, keyed[end].card, key, false) == 0) {
+            shared = shared || compareChain(keyed[end - 1].card, keyed[end].card, key) == 0;
+            ++end;
+        }
+        if (shared) {
+            for (std::size_t i = first; i < end; ++i) {
+                groupCards.push_back(keyed[i].card);
+                groupOf.push_back(static_cast<int>(groups.size()));
+            }
+            groups.push_back({first, end, Tree()});
+        }
+        first = end;
+    }
+    // A group's cards in list order: the list's cards looked up among them.
+    std::vector<std::size_t> byAddress(groupCards.size());
+    for (std::size_t i = 0; i < byAddress.size(); ++i)
+        byAddress[i] = i;
+    std::sort(byAddress.begin(), byAddress.end(),
+              [&](std::size_t a, std::size_t b) { return groupCards[a] < groupCards[b]; });
+    for (Card* card : cards) {
+        auto found = std::lower_bound(byAddress.begin(), byAddress.end(), card,
+                                      [&](std::size_t i, Card* c) { return groupCards[i] < c; });
+        if (found != byAddress.end() && groupCards[*found] == card)
+            groups[static_cast<std::size_t>(groupOf[*found])].tree.insert(card, key);
+    }
+    std::vector<Card*> order;
+    order.reserve(keyed.size());
+    std::size_t at = 0;
+    for (const Group& group : groups) {
+        for (; at < group.first; ++at)
+            order.push_back(keyed[at].card);
+        group.tree.walk(order);
+        at = group.end;
+    }
+    for (; at < keyed.size(); ++at)
+        order.push_back(keyed[at].card);
+    return order;
+}
+
+// The tree's order by id when ids are shared. While every fresh id is above every id in the
+// list, a card whose id is taken meets the first card placed with that id, gets a fresh id and
+// goes before it, after any card that did so earlier: each id's cards stand in list order with
+// the first of them moved last, and the fresh ids go out in list order. Otherwise the tree
+// itself decides.
+std::vector<Card*> orderByIdSharingIds(const CardList& list) {
+    std::vector<Card*> cards = list.cards();
+    int32_t highest = INT32_MIN;
+    for (Card* card : cards)
+        highest = std::max(highest, card->id);
+    if (nextCardId <= highest)
+        return treeOrder(cards, SortKey::byId);
+    std::vector<Card*> order = cards;
+    std::stable_sort(order.begin(), order.end(), [](Card* a, Card* b) { return a->id < b->id; });
+    // The cards that get fresh ids, with their places in the list.
+    std::vector<std::pair<std::size_t, Card*>> repaired;
+    {
+        std::vector<std::pair<Card*, std::size_t>> places(cards.size());
+        for (std::size_t i = 0; i < cards.size(); ++i)
+            places[i] = {cards[i], i};
+        std::sort(places.begin(), places.end());
+        // A card twice in the list would be compared with itself.
+        if (std::adjacent_find(places.begin(), places.end(), [](const auto& a, const auto& b) {
+                return a.first == b.first;
+            }) != places.end())
+            fatalError(172);
+        auto placeOfCard = [&](Card* card) {
+            return std::lower_bound(places.begin(), places.end(), std::pair(card, std::size_t{0}))
+                ->second;
+        };
+        for (std::size_t first = 0; first < order.size();) {
+            std::size_t end = first + 1;
+            while (end < order.size() && order[end]->id == order[first]->id)
+                ++end;
+            for (std::size_t i = first + 1; i < end; ++i)
+                repaired.emplace_back(placeOfCard(order[i]), order[i]);
+            std::rotate(order.begin() + static_cast<std::ptrdiff_t>(first),
+                        order.begin() + static_cast<std::ptrdiff_t>(first) + 1,
+                        order.begin() + static_cast<std::ptrdiff_t>(end));
+            first = end;
+        }
+    }
+    std::sort(repaired.begin(), repaired.end());
+    for (auto& entry : repaired)
+        entry.second->id = nextCardId++;
+    return order;
+}
+
 } // namespace
 
 CardList sortCards(CardList& list, SortKey key) {
@@ -241,12 +369,14 @@ CardList sortCheckedCards(CardList& list, SortKey key) {
         return a.high == b.high && a.low == b.low && compareChain(a.card, b.card, key) == 0;
     };
     std::vector<Card*> order;
-    if (std::adjacent_find(keyed.begin(), keyed.end(), agree) != keyed.end()) {
-        order = treeOrder(list.cards(), key);
-    } else {
-        order.reserve(keyed.size());
+    order.reserve(keyed.size());
+    if (std::adjacent_find(keyed.begin(), keyed.end(), agree) == keyed.end()) {
         for (const Keyed& k : keyed)
             order.push_back(k.card);
+    } else if (key != SortKey::byId) {
+        order = orderSharingIds(list, keyed, key);
+    } else {
+        order = orderByIdSharingIds(list);
     }
     releaseBlocks(list);
     CardList sorted;

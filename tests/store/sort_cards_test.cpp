@@ -208,10 +208,12 @@ TEST_F(SortTest, matchesTheReferenceTreeOnRandomLists) {
                 appendCard(list, &population[static_cast<std::size_t>(i)]);
                 twinCards.push_back(&twin[static_cast<std::size_t>(i)]);
             }
-            nextCardId = 1000;
+            // Fresh ids above every id, and (every third round) fresh ids that are taken.
+            const int32_t firstFresh = round % 3 == 2 ? 2 : 1000;
+            nextCardId = firstFresh;
             CardList sorted = sortCards(list, static_cast<SortKey>(key));
             int32_t programNext = nextCardId;
-            nextCardId = 1000;
+            nextCardId = firstFresh;
             std::vector<Card*> expected = refSort(twinCards, key);
             ASSERT_EQ(programNext, nextCardId) << "round " << round << " key " << key;
             std::vector<Card*> got = sorted.cards();
