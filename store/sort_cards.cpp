@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <map>
 #include <new>
 #include <vector>
 
@@ -75,14 +76,6 @@ void checkTree(const std::vector<Node>& nodes) {
 // The unbalanced tree, built in list order; equal or greater cards go after.
 class Tree {
 public:
-    void reserve(std::size_t cards) {
-        try {
-            nodes_.reserve(cards);
-        } catch (const std::bad_alloc&) {
-            fatalError(125);
-        }
-    }
-
     void insert(Card* card, SortKey key) {
         int index = static_cast<int>(nodes_.size());
         nodes_.push_back(Node{card});
@@ -122,17 +115,6 @@ public:
 private:
     std::vector<Node> nodes_;
 };
-
-std::vector<Card*> treeOrder(const std::vector<Card*>& cards, SortKey key) {
-    Tree tree;
-    tree.reserve(cards.size());
-    for (Card* card : cards)
-        tree.insert(card, key);
-    std::vector<Card*> order;
-    order.reserve(cards.size());
-    tree.walk(order);
-    return order;
-}
 
 // The start of a card's whole key chain as sixteen bytes that order as the chain does wherever
 // two cards' bytes differ: each text as its characters' Windows-1252 bytes (their ranks) and a 0
@@ -286,6 +268,107 @@ std::vector<Card*> orderSharingIds(const CardList& list, const LargeVector<Keyed
     return order;
 }
 
+// The tree by id, built without walking down the whole of it. A card that has not been given a
+// fresh id compares with every card on its path as with the card's place in the tree's order:
+// its id, or, for a card with a fresh id, that id held within the span between the places
+// before and after it when it was placed (a fresh id beyond the span stands at its end, as
+// every later card that reaches it compares with it). So such a card finds its place by search:
+// a card with its id lies on its path, and otherwise it hangs below the later placed of the
+// places before and after it. A card with a fresh id compares with a card by its id as well,
+// but every earlier fresh id is below its own: it walks down the tree itself, from the card that
+// gave it its fresh id. A place is a row of numbers compared in turn, a row first before its
+// longer rows: an id v is (v), and a place at a span's end is made next to the place at that
+// end, beyond every id and place between them.
+class IdTree {
+public:
+    explicit IdTree(std::size_t cards) { nodes_.reserve(cards); }
+
+    void insert(Card* card) {
+        std::size_t index = nodes_.size();
+        nodes_.push_back({card});
+        auto taken = places_.find(Place{card->id});
+        if (taken == places_.end()) {
+            auto after = places_.lower_bound(Place{card->id});
+            hangBetween(index, after, Place{card->id});
+            return;
+        }
+        walkFrom(index, taken->second);
+    }
+
+    std::vector<Card*> order() const {
+        std::vector<Card*> cards;
+        cards.reserve(nodes_.size());
+        for (const auto& place : places_)
+            cards.push_back(nodes_[place.second].card);
+        return cards;
+    }
+
+private:
+    using Place = std::vector<int64_t>;
+    using Places = std::map<Place, std::size_t>;
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    struct Node {
+        Card* card;
+        std::size_t before = kNone, after = kNone;
+        Places::iterator place{};
+    };
+
+    // A card given a fresh id at the node `at` walks on in its left subtree.
+    void walkFrom(std::size_t index, std::size_t at) {
+        Card* card = nodes_[index].card;
+        for (;;) {
+            Node& node = nodes_[at];
+            if (node.card == card)
+                fatalError(172);
+            bool before = compareCards(card, node.card, SortKey::byId) < 0;
+            std::size_t& link = before ? node.before : node.after;
+            if (link == kNone) {
+                link = index;
+                auto after = before ? node.place : std::next(node.place);
+                nodes_[index].place =
+                    places_.emplace_hint(after, spanPlace(after, card->id), index);
+                return;
+            }
+            at = link;
+        }
+    }
+
+    // A card that compares as its place with every card on its path hangs below the later placed
+    // of its neighbours in the order.
+    void hangBetween(std::size_t index, Places::iterator after, Place place) {
+        if (!places_.empty()) {
+            std::size_t previous = after == places_.begin() ? kNone : std::prev(after)->second;
+            std::size_t next = after == places_.end() ? kNone : after->second;
+            if (next == kNone || (previous != kNone && previous > next))
+                nodes_[previous].after = index;
+            else
+                nodes_[next].before = index;
+        }
+        nodes_[index].place = places_.emplace_hint(after, std::move(place), index);
+    }
+
+    // The place of a fresh id between the places around `after`: the id itself within the span,
+    // else next to the end it passed.
+    Place spanPlace(Places::iterator after, int32_t id) {
+        Place place{id};
+        if (after != places_.end() && !(place < after->first)) {
+            place = after->first; // just below it: its last number one less, then the highest
+            --place.back();
+            place.push_back(INT64_MAX);
+            place.push_back(++count_);
+        } else if (after != places_.begin() && !(std::prev(after)->first < place)) {
+            place = std::prev(after)->first; // just above it
+            place.push_back(INT64_MIN);
+            place.push_back(-++count_);
+        }
+        return place;
+    }
+
+    std::vector<Node> nodes_;
+    Places places_;
+    int64_t count_ = 0;
+};
+
 // The tree's order by id when ids are shared. While every fresh id is above every id in the
 // list, a card whose id is taken meets the first card placed with that id, gets a fresh id and
 // goes before it, after any card that did so earlier: each id's cards stand in list order with
@@ -296,8 +379,12 @@ std::vector<Card*> orderByIdSharingIds(const CardList& list) {
     int32_t highest = INT32_MIN;
     for (Card* card : cards)
         highest = std::max(highest, card->id);
-    if (nextCardId <= highest)
-        return treeOrder(cards, SortKey::byId);
+    if (nextCardId <= highest) {
+        IdTree tree(cards.size());
+        for (Card* card : cards)
+            tree.insert(card);
+        return tree.order();
+    }
     std::vector<Card*> order = cards;
     std::stable_sort(order.begin(), order.end(), [](Card* a, Card* b) { return a->id < b->id; });
     // The cards that get fresh ids, with their places in the list.
@@ -353,8 +440,9 @@ CardList sortCheckedCards(CardList& list, SortKey key) {
     // When no two cards agree in the whole key chain, id included, no comparison reaches the id
     // repair and the chain is a strict order: the tree's order is then the plain ascending
     // order, found without the tree's square cost on a list that is already sorted. Only cards
-    // that agree in every step (a shared id among them) need the tree walk. Each card carries a
-    // number from the start of its key chain, so most comparisons never reach the card itself.
+    // that agree in every step (a shared id among them) need the tree's own order, found for
+    // them alone. Each card carries a number from the start of its key chain, so most
+    // comparisons never reach the card itself.
     LargeVector<Keyed> keyed;
     keyed.reserve(static_cast<std::size_t>(list.size()));
     list.forEach([&](Card* card) { keyed.push_back(keyedCard(card, key)); });
