@@ -21,7 +21,7 @@ struct RecordHead {
     uint32_t textBytes; // 0: the part ends here
     int32_t level;
     int32_t id;
-    uint32_t unused;
+    uint32_t undecoded; // 1: the bytes are the card line itself, for the card-making thread
 };
 
 constexpr std::size_t kChunkBytes = 1 << 20;
@@ -108,21 +108,28 @@ public:
         chunk_ = queue_.takeEmpty();
         for (int part = 0; part < 2 && chunk_; ++part) {
             while (chunk_ && !in_.atEnd() && !in_.consumeLineEnd())
-                addLine(decoder_.decode(in_.readLine()));
+                addLine(in_.readLine());
             if (chunk_)
-                addRecord({0, 0, 0, 0}, nullptr);
+                addRecord({0, 0, 0, 0}, nullptr, {});
         }
         if (chunk_)
             queue_.putFull(chunk_);
     }
 
 private:
-    void addLine(const CardLine& line) {
-        addRecord({static_cast<uint32_t>(packedTextsSize(line.texts)), line.level, line.id, 0},
-                  &line);
+    // The card-making thread has time to spare: every other line of usual length goes to it as
+    // it is, to be decoded there.
+    void addLine(std::string_view line) {
+        if ((passed_ = !passed_) && line.size() <= kPassedLineBytes && !line.empty()) {
+            addRecord({static_cast<uint32_t>(line.size()), 0, 0, 1}, nullptr, line);
+            return;
+        }
+        CardLine card = decoder_.decode(line);
+        addRecord({static_cast<uint32_t>(packedTextsSize(card.texts)), card.level, card.id, 0},
+                  &card, {});
     }
 
-    void addRecord(const RecordHead& head, const CardLine* line) {
+    void addRecord(const RecordHead& head, const CardLine* card, std::string_view line) {
         if (kChunkBytes - chunk_->used < kLargestRecord) {
             queue_.putFull(chunk_);
             chunk_ = queue_.takeEmpty();
@@ -131,10 +138,15 @@ private:
         }
         char* at = chunk_->bytes.get() + chunk_->used;
         std::memcpy(at, &head, sizeof head);
-        if (line)
-            packTexts(at + sizeof head, line->texts);
+        if (card)
+            packTexts(at + sizeof head, card->texts);
+        else if (!line.empty())
+            std::memcpy(at + sizeof head, line.data(), line.size());
         chunk_->used += sizeof head + padded(head.textBytes);
     }
+
+    static constexpr std::size_t kPassedLineBytes = 1024;
+    bool passed_ = false;
 
     ChunkQueue& queue_;
     ByteReader& in_;
@@ -142,8 +154,10 @@ private:
     Chunk* chunk_ = nullptr;
 };
 
-// Makes the cards of one chunk's records; moves on to the next part at a part's end.
-void makeCards(const Chunk& chunk, CardList* parts[2], int& part, PartCounts& counts) {
+// Makes the cards of one chunk's records, decoding the lines that came undecoded; moves on to
+// the next part at a part's end.
+void makeCards(const Chunk& chunk, CardLineDecoder& decoder, CardList* parts[2], int& part,
+               PartCounts& counts) {
     for (std::size_t at = 0; at < chunk.used && part < 2;) {
         RecordHead head;
         std::memcpy(&head, chunk.bytes.get() + at, sizeof head);
@@ -153,7 +167,14 @@ void makeCards(const Chunk& chunk, CardList* parts[2], int& part, PartCounts& co
             continue;
         }
         Card* card = makeCard();
-        takePackedTexts(*card, chunk.bytes.get() + at);
+        if (head.undecoded) {
+            CardLine line = decoder.decode({chunk.bytes.get() + at, head.textBytes});
+            assignCleanTexts(*card, line.texts[0], line.texts[1], line.texts[2], line.texts[3]);
+            head.level = line.level;
+            head.id = line.id;
+        } else {
+            takePackedTexts(*card, chunk.bytes.get() + at);
+        }
         card->level = head.level;
         card->id = head.id; // replaces the id the card was made with
         appendCard(*parts[part], card);
@@ -178,10 +199,11 @@ PartCounts readCardLinesThreaded(CardList& mainPart, CardList& knownPart, ByteRe
     });
     PartCounts counts;
     CardList* parts[2] = {&mainPart, &knownPart};
+    CardLineDecoder decoder(encoding);
     int part = 0;
     try {
         while (Chunk* chunk = queue->takeFull()) {
-            makeCards(*chunk, parts, part, counts);
+            makeCards(*chunk, decoder, parts, part, counts);
             queue->putEmpty(chunk);
         }
     } catch (...) {
