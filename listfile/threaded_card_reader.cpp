@@ -49,43 +49,41 @@ public:
 
     // The decoding side: the next chunk to fill (waits for one), or nullptr when told to stop.
     Chunk* takeEmpty() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return !empty_.empty() || stop_; });
-        if (stop_)
-            return nullptr;
-        Chunk* chunk = empty_.front();
-        empty_.pop_front();
-        chunk->used = 0;
+        Chunk* chunk = take(empty_, stop_);
+        if (chunk)
+            chunk->used = 0;
         return chunk;
     }
     void putFull(Chunk* chunk) { put(full_, chunk); }
-    void finish() {
-        std::lock_guard lock(mutex_);
-        finished_ = true;
-        changed_.notify_all();
-    }
+    void finish() { mark(finished_); }
 
     // The card-making side: the next filled chunk, or nullptr when there will be none.
-    Chunk* takeFull() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return !full_.empty() || finished_; });
-        if (full_.empty())
-            return nullptr;
-        Chunk* chunk = full_.front();
-        full_.pop_front();
-        return chunk;
-    }
+    Chunk* takeFull() { return take(full_, finished_); }
     void putEmpty(Chunk* chunk) { put(empty_, chunk); }
-    void stop() {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-        changed_.notify_all();
-    }
+    void stop() { mark(stop_); }
 
 private:
+    // The next chunk of `from`, once there is one, or nullptr once `over` holds and `from` is
+    // empty (a stop empties the chunks to fill).
+    Chunk* take(std::deque<Chunk*>& from, const bool& over) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !from.empty() || over; });
+        if (from.empty())
+            return nullptr;
+        Chunk* chunk = from.front();
+        from.pop_front();
+        return chunk;
+    }
     void put(std::deque<Chunk*>& to, Chunk* chunk) {
         std::lock_guard lock(mutex_);
         to.push_back(chunk);
+        changed_.notify_all();
+    }
+    void mark(bool& flag) {
+        std::lock_guard lock(mutex_);
+        flag = true;
+        if (&flag == &stop_)
+            empty_.clear();
         changed_.notify_all();
     }
 
