@@ -35,24 +35,26 @@ public:
     // Windows-1252), ends at a NUL, and keeps at most its field's limit of characters.
     CardLine decode(std::string_view line);
 
-    // Bytes the decoder may read and write beyond a line and a text.
-    static constexpr std::size_t kSlack = 64;
-
 private:
     std::string_view fieldText(std::string_view line, const LineMasks& masks, std::size_t from,
                                std::size_t to, int field);
 
+    // Bytes the decoder may read and write beyond a line and a text.
+    static constexpr std::size_t kSlack = 64;
+
     ListEncoding encoding_;
-    char* out_ = nullptr;
-    const Utf8OfBytes*
-        tables_[2]; // the question's (also the lesson's and the information's), the answer's
+    // The code page tables of the question (also of the lesson and the information) and the
+    // answer.
+    const Utf8OfBytes* tables_[2];
     // Each line is copied here first, with slack behind it.
     std::string line_;
-    // The texts that have to be decoded are built here, with slack behind each.
+    // The texts that have to be decoded are built here, with slack behind each; out_ is where
+    // the next one goes.
     char texts_[kLongestCardTexts + 4 * kSlack];
+    char* out_ = nullptr;
 };
 
 // Where among 64 bytes the TABs are, and the bytes a text cannot simply be copied from (NUL and
-// the upper half), a bit for each byte, the first lowest; worked out eight bytes at a time. (A
-// processor with vector instructions does it sixteen at a time; the tests compare the two.)
+// the upper half), a bit for each byte, the first lowest; worked out eight bytes at a time, as on
+// processors without SSE2 (with it, the decoder works sixteen at a time).
 void maskWordByWords(const char* bytes, uint64_t& tabs, uint64_t& special);

@@ -11,12 +11,12 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace {
 
-// Decoded lines travel in chunks of records: a head, then the card's packed texts, padded to
-// eight bytes. A head with no texts marks the end of a part.
+// Lines travel in chunks of records: a head, then the card's packed texts or, for a line left
+// to the card-making thread, the line itself, padded to eight bytes. A head with no bytes marks
+// the end of a part.
 struct RecordHead {
     uint32_t textBytes; // 0: the part ends here
     int32_t level;
