@@ -24,7 +24,7 @@ struct RecordHead {
     uint32_t undecoded; // 1: the bytes are the card line itself, for the card-making thread
 };
 
-constexpr std::size_t kChunkBytes = 1 << 20;
+constexpr std::size_t kChunkBytes = 256 << 10;
 constexpr std::size_t kChunks = 4;
 // The most a record takes: its head and the longest packed texts a card holds (with their head
 // and ends).
@@ -34,8 +34,9 @@ std::size_t padded(std::size_t bytes) {
     return (bytes + 7) / 8 * 8;
 }
 
+// A chunk's memory is taken when it is first filled: a small list needs only one.
 struct Chunk {
-    std::unique_ptr<char[]> bytes{new char[kChunkBytes]};
+    std::unique_ptr<char[]> bytes;
     std::size_t used = 0;
 };
 
@@ -50,8 +51,11 @@ public:
     // The decoding side: the next chunk to fill (waits for one), or nullptr when told to stop.
     Chunk* takeEmpty() {
         Chunk* chunk = take(empty_, stop_);
-        if (chunk)
+        if (chunk) {
+            if (!chunk->bytes)
+                chunk->bytes.reset(new char[kChunkBytes]);
             chunk->used = 0;
+        }
         return chunk;
     }
     void putFull(Chunk* chunk) { put(full_, chunk); }
