@@ -152,34 +152,30 @@ void packTexts(char* out, const std::string_view (&texts)[4]) {
     std::memcpy(out, offsets, kHeadBytes);
 }
 
-void CardTexts::store(const std::string_view (&texts)[4]) {
-    std::size_t size = packedTextsSize(texts);
-    // Bounded texts always fit; only a test's unchecked text could be longer.
-    if (size > card_arena::kLargest)
-        fatalError(125);
-    // Four empty texts take no buffer.
+// A new buffer of size bytes, filled by fill, takes the old one's place (four empty texts take
+// none). It is filled before the old one goes: a text may be a view into it.
+template <class Fill> void CardTexts::replace(std::size_t size, Fill fill) {
     char* bytes = nullptr;
     if (size != kHeadBytes + kFields) {
-        // The new buffer is filled before the old one goes: a text may be a view into it.
         bytes = static_cast<char*>(card_arena::allocate(size));
         if (!bytes)
             fatalError(125);
-        packTexts(bytes, texts);
+        fill(bytes);
     }
     freeTexts(bytes_);
     bytes_ = bytes;
 }
 
+void CardTexts::store(const std::string_view (&texts)[4]) {
+    std::size_t size = packedTextsSize(texts);
+    // Bounded texts always fit; only a test's unchecked text could be longer.
+    if (size > card_arena::kLargest)
+        fatalError(125);
+    replace(size, [&](char* bytes) { packTexts(bytes, texts); });
+}
+
 void CardTexts::storePacked(const char* packed, std::size_t size) {
-    char* bytes = nullptr;
-    if (size != kHeadBytes + kFields) {
-        bytes = static_cast<char*>(card_arena::allocate(size));
-        if (!bytes)
-            fatalError(125);
-        std::memcpy(bytes, packed, size);
-    }
-    freeTexts(bytes_);
-    bytes_ = bytes;
+    replace(size, [&](char* bytes) { std::memcpy(bytes, packed, size); });
 }
 
 void takePackedTexts(Card& card, const char* packed) {

@@ -56,6 +56,7 @@ private:
     friend Card* makeCard();
     void store(const std::string_view (&texts)[4]);
     void storePacked(const char* packed, std::size_t size);
+    template <class Fill> void replace(std::size_t size, Fill fill);
     void useNewCardTexts();
     std::size_t bufferSize() const;
 

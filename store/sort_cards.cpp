@@ -11,6 +11,7 @@
 #include <cstring>
 #include <map>
 #include <new>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -385,39 +386,39 @@ std::vector<Card*> orderByIdSharingIds(const CardList& list) {
             tree.insert(card);
         return tree.order();
     }
-    std::vector<Card*> order = cards;
-    std::stable_sort(order.begin(), order.end(), [](Card* a, Card* b) { return a->id < b->id; });
-    // The cards that get fresh ids, with their places in the list.
-    std::vector<std::pair<std::size_t, Card*>> repaired;
-    {
-        std::vector<std::pair<Card*, std::size_t>> places(cards.size());
-        for (std::size_t i = 0; i < cards.size(); ++i)
-            places[i] = {cards[i], i};
-        std::sort(places.begin(), places.end());
-        // A card twice in the list would be compared with itself.
-        if (std::adjacent_find(places.begin(), places.end(), [](const auto& a, const auto& b) {
-                return a.first == b.first;
-            }) != places.end())
-            fatalError(172);
-        auto placeOfCard = [&](Card* card) {
-            return std::lower_bound(places.begin(), places.end(), std::pair(card, std::size_t{0}))
-                ->second;
-        };
-        for (std::size_t first = 0; first < order.size();) {
-            std::size_t end = first + 1;
-            while (end < order.size() && order[end]->id == order[first]->id)
-                ++end;
-            for (std::size_t i = first + 1; i < end; ++i)
-                repaired.emplace_back(placeOfCard(order[i]), order[i]);
-            std::rotate(order.begin() + static_cast<std::ptrdiff_t>(first),
-                        order.begin() + static_cast<std::ptrdiff_t>(first) + 1,
-                        order.begin() + static_cast<std::ptrdiff_t>(end));
-            first = end;
+    // The list's places in order of id, each id's places in list order.
+    std::vector<std::size_t> places(cards.size());
+    std::iota(places.begin(), places.end(), std::size_t{0});
+    std::stable_sort(places.begin(), places.end(),
+                     [&](std::size_t a, std::size_t b) { return cards[a]->id < cards[b]->id; });
+    std::vector<std::size_t> repaired; // the places of the cards that get fresh ids
+    for (std::size_t first = 0; first < places.size();) {
+        std::size_t end = first + 1;
+        while (end < places.size() && cards[places[end]]->id == cards[places[first]]->id)
+            ++end;
+        if (end - first > 1) {
+            // A card twice in the list would be compared with itself.
+            std::vector<Card*> same;
+            for (std::size_t i = first; i < end; ++i)
+                same.push_back(cards[places[i]]);
+            std::sort(same.begin(), same.end());
+            if (std::adjacent_find(same.begin(), same.end()) != same.end())
+                fatalError(172);
+            repaired.insert(repaired.end(), places.begin() + static_cast<std::ptrdiff_t>(first) + 1,
+                            places.begin() + static_cast<std::ptrdiff_t>(end));
+            std::rotate(places.begin() + static_cast<std::ptrdiff_t>(first),
+                        places.begin() + static_cast<std::ptrdiff_t>(first) + 1,
+                        places.begin() + static_cast<std::ptrdiff_t>(end));
         }
+        first = end;
     }
     std::sort(repaired.begin(), repaired.end());
-    for (auto& entry : repaired)
-        entry.second->id = nextCardId++;
+    for (std::size_t place : repaired)
+        cards[place]->id = nextCardId++;
+    std::vector<Card*> order;
+    order.reserve(places.size());
+    for (std::size_t place : places)
+        order.push_back(cards[place]);
     return order;
 }
 
