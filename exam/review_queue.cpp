@@ -14,12 +14,19 @@ ReviewQueue::ReviewQueue(LargeVector<ReviewNode> nodes) : nodes_(std::move(nodes
 }
 
 // The tree over the nodes in queue order, built in one pass: each node goes in as the rightmost,
-// and climbs over the nodes of lower weight, which become its left subtree. The weights come
-// from a generator of their own, so the examination's random numbers stay as they were.
+// and climbs over the nodes of lower weight, which become its left subtree. A node that leaves
+// the right spine gets nothing more below it, so its size is counted then. The weights come from
+// a generator of their own, so the examination's random numbers stay as they were.
 void ReviewQueue::buildTree() {
     tree_.assign(nodes_.size(), Branch{});
     uint32_t state = 2463534242u;
     std::vector<int> rightSpine;
+    auto leaveSpine = [&] {
+        int t = rightSpine.back();
+        rightSpine.pop_back();
+        update(t);
+        return t;
+    };
     for (int i = 0; i < static_cast<int>(tree_.size()); ++i) {
         state ^= state << 13;
         state ^= state >> 17;
@@ -27,33 +34,16 @@ void ReviewQueue::buildTree() {
         tree_[static_cast<std::size_t>(i)].weight = state;
         int lastPopped = -1;
         while (!rightSpine.empty() &&
-               tree_[static_cast<std::size_t>(rightSpine.back())].weight < state) {
-            lastPopped = rightSpine.back();
-            rightSpine.pop_back();
-        }
+               tree_[static_cast<std::size_t>(rightSpine.back())].weight < state)
+            lastPopped = leaveSpine();
         tree_[static_cast<std::size_t>(i)].left = lastPopped;
         if (!rightSpine.empty())
             tree_[static_cast<std::size_t>(rightSpine.back())].right = i;
         rightSpine.push_back(i);
     }
     root_ = rightSpine.empty() ? -1 : rightSpine.front();
-    // Sizes bottom up: a node's children are built before it in an order by post-walk.
-    std::vector<int> stack;
-    std::vector<int> postOrder;
-    postOrder.reserve(tree_.size());
-    if (root_ >= 0)
-        stack.push_back(root_);
-    while (!stack.empty()) {
-        int t = stack.back();
-        stack.pop_back();
-        postOrder.push_back(t);
-        for (int child :
-             {tree_[static_cast<std::size_t>(t)].left, tree_[static_cast<std::size_t>(t)].right})
-            if (child >= 0)
-                stack.push_back(child);
-    }
-    for (auto it = postOrder.rbegin(); it != postOrder.rend(); ++it)
-        update(*it);
+    while (!rightSpine.empty())
+        leaveSpine();
 }
 
 void ReviewQueue::update(int t) {
@@ -166,20 +156,23 @@ void sortDescending(LargeVector<uint64_t>& keys) {
 } // namespace
 
 ReviewQueue buildReviewQueue(const CardList& list) {
-    std::vector<Card*> cards = list.cards();
     // Highest priority first, and among equals the card later in the list first: the priority
-    // (made unsigned in its order) above the card's place, in one number.
-    LargeVector<uint64_t> keys(cards.size());
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        int32_t priority =
-            reviewPriority(cards[i]->level, preferences.knownThreshold, randomNumber());
-        keys[i] = uint64_t{static_cast<uint32_t>(priority) ^ 0x80000000u} << 32 | i;
+    // (made unsigned in its order) above the card's slot, in one number.
+    LargeVector<uint64_t> keys;
+    keys.reserve(static_cast<std::size_t>(list.size()));
+    for (int slot = 0; slot < list.slotCount(); ++slot) {
+        if (const Card* card = list.slot(slot)) {
+            int32_t priority =
+                reviewPriority(card->level, preferences.knownThreshold, randomNumber());
+            keys.push_back(uint64_t{static_cast<uint32_t>(priority) ^ 0x80000000u} << 32 |
+                           static_cast<uint32_t>(slot));
+        }
     }
     sortDescending(keys);
 
-    LargeVector<ReviewNode> nodes(cards.size());
+    LargeVector<ReviewNode> nodes(keys.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        nodes[i].card = cards[keys[i] & 0xFFFFFFFFu];
+        nodes[i].card = list.slot(static_cast<int>(keys[i] & 0xFFFFFFFFu));
         nodes[i].reviewPriority = static_cast<int32_t>((keys[i] >> 32) ^ 0x80000000u);
         nodes[i].previous = i > 0 ? &nodes[i - 1] : nullptr;
         nodes[i].next = i + 1 < nodes.size() ? &nodes[i + 1] : nullptr;

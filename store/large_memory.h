@@ -5,14 +5,15 @@
 #include <vector>
 
 // Memory for the few large buffers a big list needs (its file's bytes, the list of card
-// references, the orders of a sort or an examination). From a few megabytes on, a buffer is
+// references, the orders of a sort or an examination). From half a megabyte on, a buffer is
 // mapped in large pages where the system offers them: touching a fresh buffer of a hundred
-// megabytes then costs a few dozen page faults instead of tens of thousands. Smaller buffers
-// come from the heap as usual.
+// megabytes then costs a few dozen page faults instead of tens of thousands (on a virtual
+// machine a fault of a small page can cost over ten microseconds: 3 ms a megabyte). Such a
+// buffer takes at least 2 MB; smaller buffers come from the heap as usual.
 namespace large_memory {
 
 // Bytes from which a buffer is mapped on its own, in large pages.
-constexpr std::size_t kLargeBytes = 4 << 20;
+constexpr std::size_t kLargeBytes = 512 << 10;
 
 // Memory for the bytes (any size, aligned for every type); nullptr when memory is exhausted.
 void* allocate(std::size_t bytes) noexcept;
