@@ -6,6 +6,7 @@
 #include "listfile/font_block.h"
 #include "listfile/kvtml_reader.h"
 #include "listfile/threaded_card_reader.h"
+#include "store/card_arena.h"
 #include "store/card_store.h"
 #include "store/large_memory.h"
 #include "store/utf8.h"
@@ -230,6 +231,7 @@ FileResult readLargeList(CardList& list, FileReader& file, FileInfo& info,
     if (!handled)
         return pieces.result();
     const int32_t firstId = nextCardId;
+    card_arena::expectManyCards();
     FileResult result = readList(list, in, info, restore, true);
     if (result.ok() && !pieces.result().ok()) {
         result = pieces.result();

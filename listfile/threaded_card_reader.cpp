@@ -2,6 +2,7 @@
 
 #include "listfile/card_line.h"
 #include "store/card.h"
+#include "store/large_memory.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 
 namespace {
@@ -34,9 +36,8 @@ std::size_t padded(std::size_t bytes) {
     return (bytes + 7) / 8 * 8;
 }
 
-// A chunk's memory is taken when it is first filled: a small list needs only one.
 struct Chunk {
-    std::unique_ptr<char[]> bytes;
+    char* bytes = nullptr;
     std::size_t used = 0;
 };
 
@@ -47,13 +48,21 @@ public:
         for (auto& chunk : chunks_)
             empty_.push_back(&chunk);
     }
+    ~ChunkQueue() { large_memory::release(memory_, kChunks * kChunkBytes); }
+    ChunkQueue(const ChunkQueue&) = delete;
+    ChunkQueue& operator=(const ChunkQueue&) = delete;
 
     // The decoding side: the next chunk to fill (waits for one), or nullptr when told to stop.
     Chunk* takeEmpty() {
         Chunk* chunk = take(empty_, stop_);
         if (chunk) {
-            if (!chunk->bytes)
-                chunk->bytes.reset(new char[kChunkBytes]);
+            // The chunks' memory is taken when the first is filled, in one piece: in large pages
+            // one fault makes it all.
+            if (!memory_)
+                memory_ = static_cast<char*>(large_memory::allocate(kChunks * kChunkBytes));
+            if (!memory_)
+                throw std::bad_alloc();
+            chunk->bytes = memory_ + (chunk - chunks_) * kChunkBytes;
             chunk->used = 0;
         }
         return chunk;
@@ -92,6 +101,7 @@ private:
     }
 
     Chunk chunks_[kChunks];
+    char* memory_ = nullptr; // the decoding side's alone
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Chunk*> empty_;
@@ -138,7 +148,7 @@ private:
             if (!chunk_)
                 return;
         }
-        char* at = chunk_->bytes.get() + chunk_->used;
+        char* at = chunk_->bytes + chunk_->used;
         std::memcpy(at, &head, sizeof head);
         if (card)
             packTexts(at + sizeof head, card->texts);
@@ -162,7 +172,7 @@ void makeCards(const Chunk& chunk, CardLineDecoder& decoder, CardList* parts[2],
                PartCounts& counts) {
     for (std::size_t at = 0; at < chunk.used && part < 2;) {
         RecordHead head;
-        std::memcpy(&head, chunk.bytes.get() + at, sizeof head);
+        std::memcpy(&head, chunk.bytes + at, sizeof head);
         at += sizeof head;
         if (head.textBytes == 0) {
             ++part;
@@ -170,12 +180,12 @@ void makeCards(const Chunk& chunk, CardLineDecoder& decoder, CardList* parts[2],
         }
         Card* card = makeCard();
         if (head.undecoded) {
-            CardLine line = decoder.decode({chunk.bytes.get() + at, head.textBytes});
+            CardLine line = decoder.decode({chunk.bytes + at, head.textBytes});
             assignCleanTexts(*card, line.texts[0], line.texts[1], line.texts[2], line.texts[3]);
             head.level = line.level;
             head.id = line.id;
         } else {
-            takePackedTexts(*card, chunk.bytes.get() + at);
+            takePackedTexts(*card, chunk.bytes + at);
         }
         card->level = head.level;
         card->id = head.id; // replaces the id the card was made with

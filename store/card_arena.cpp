@@ -29,10 +29,11 @@ static_assert(kHeader + kLargest <= kBlockBytes);
 
 Block* current = nullptr;
 std::size_t blockCount = 0;
+bool manyCards = false;
 
 Block* newBlock() {
     // Mapped, not from the heap: aligned to its size it would cost the heap twice that.
-    void* memory = large_memory::mapBlock(kBlockBytes, blockCount >= kSmallPageBlocks);
+    void* memory = large_memory::mapBlock(kBlockBytes, manyCards || blockCount >= kSmallPageBlocks);
     if (!memory)
         return nullptr;
     ++blockCount;
@@ -79,6 +80,10 @@ void release(void* piece) noexcept {
     }
     large_memory::unmapBlock(block, kBlockBytes);
     --blockCount;
+}
+
+void expectManyCards() {
+    manyCards = true;
 }
 
 std::size_t reservedBytes() {

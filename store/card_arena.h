@@ -15,6 +15,10 @@ void* allocate(std::size_t bytes);
 // Frees a piece from allocate (nullptr is ignored).
 void release(void* piece) noexcept;
 
+// A list of many cards is on its way: the first block, while not made yet, goes in large pages
+// too (a small list's first block is made of small pages, taken as the list grows).
+void expectManyCards();
+
 // The largest piece allocate hands out.
 constexpr std::size_t kLargest = 16 * 1024;
 
