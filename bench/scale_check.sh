@@ -41,24 +41,35 @@ xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
 
-ms() { date +%s%3N; }
-lines() { wc -l <"$log" 2>/dev/null || echo 0; }
+# The waiting below forks no process: a poll that started programs a hundred times a second
+# would take a good share of a small machine from the program it times.
+ms() { local now=${EPOCHREALTIME/./}; echo $(( now / 1000 )); }
+exec {never}<> <(:) # read from it times out: a pause without starting sleep
+pause() { read -r -t "$1" -u "$never" || true; }
+lines() {
+    local -a all
+    { mapfile -t all <"$log"; } 2>/dev/null || all=()
+    echo ${#all[@]}
+}
 
 # The number of the first log line after line FROM that matches PATTERN (waits up to a minute).
 wait_line() {
-    local pattern=$1 from=$2 deadline=$(( $(ms) + 60000 )) found
+    local pattern=$1 from=$2 deadline=$(( ${EPOCHREALTIME/./} + 60000000 )) i
+    local -a all
     while :; do
-        found=$(tail -n +$(( from + 1 )) "$log" 2>/dev/null | grep -n -m1 -E "$pattern" || true)
-        if [ -n "$found" ]; then
-            echo $(( from + ${found%%:*} ))
-            return
-        fi
-        if [ "$(ms)" -gt $deadline ]; then
+        { mapfile -t all <"$log"; } 2>/dev/null || all=()
+        for (( i = from; i < ${#all[@]}; i++ )); do
+            if [[ ${all[i]} =~ $pattern ]]; then
+                echo $(( i + 1 ))
+                return
+            fi
+        done
+        if (( ${EPOCHREALTIME/./} > deadline )); then
             echo "scale_check: no '$pattern' in the log" >&2
             cat "$log" >&2
             exit 1
         fi
-        sleep 0.01
+        pause 0.01
     done
 }
 time_of() { sed -n "${1}p" "$log" | cut -d' ' -f1; }
