@@ -25,6 +25,8 @@ public:
     int peek() { return atEnd() ? -1 : static_cast<unsigned char>(bytes_[pos_]); }
     // Where the reader stands in the bytes it was given (a reader without refill).
     std::size_t position() const { return pos_; }
+    // The bytes at hand now: the line just read lies within them.
+    std::string_view window() const { return bytes_; }
 
     // Whether a line end (LF or CR LF) starts here.
     bool atLineEnd();

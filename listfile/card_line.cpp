@@ -196,11 +196,18 @@ std::string_view CardLineDecoder::fieldText(std::string_view line, const LineMas
     return text;
 }
 
-CardLine CardLineDecoder::decode(std::string_view line) {
-    if (line_.size() < line.size() + kSlack)
-        line_.resize(line.size() + kSlack);
-    std::memcpy(line_.data(), line.data(), line.size());
-    line = {line_.data(), line.size()};
+CardLine CardLineDecoder::decode(std::string_view line, std::string_view within) {
+    // Copying a line and reading it at once also costs a stall on every read: the copy's small
+    // stores cannot be forwarded to the wide loads.
+    const auto start = reinterpret_cast<std::uintptr_t>(line.data());
+    const auto first = reinterpret_cast<std::uintptr_t>(within.data());
+    const bool hasSlack = first <= start && start - first + line.size() + kSlack <= within.size();
+    if (!hasSlack) {
+        if (line_.size() < line.size() + kSlack)
+            line_.resize(line.size() + kSlack);
+        std::memcpy(line_.data(), line.data(), line.size());
+        line = {line_.data(), line.size()};
+    }
     LineMasks masks(line);
     // The texts a new card starts with.
     CardLine card{{{}, {}, "-", "-"}};

@@ -13,7 +13,7 @@ constexpr std::size_t kLongestCardTexts =
     4 * (kQuestionLimit + kAnswerLimit + kLessonLimit + kAdditionalInfoLimit);
 
 // A card line as the card it becomes: its four texts as a card may hold them (views into the
-// decoder, valid until it decodes the next line), its level and id.
+// decoder or the line, valid until it decodes the next line), its level and id.
 struct CardLine {
     std::string_view texts[4];
     int32_t level = 0;
@@ -32,8 +32,10 @@ public:
     // an empty lesson and keeps it through a save); a field that a line cut short does not reach
     // leaves the "-" of a new card, and reads as 0 for the level and the id. A text is decoded
     // from its encoding (a field of a UTF-8 list that is not well-formed is read as
-    // Windows-1252), ends at a NUL, and keeps at most its field's limit of characters.
-    CardLine decode(std::string_view line);
+    // Windows-1252), ends at a NUL, and keeps at most its field's limit of characters. When the
+    // line lies within bytes that go on for 64 bytes after it, it is read where it stands;
+    // otherwise it is copied first.
+    CardLine decode(std::string_view line, std::string_view within = {});
 
 private:
     std::string_view fieldText(std::string_view line, const LineMasks& masks, std::size_t from,
@@ -46,7 +48,7 @@ private:
     // The code page tables of the question (also of the lesson and the information) and the
     // answer.
     const Utf8OfBytes* tables_[2];
-    // Each line is copied here first, with slack behind it.
+    // A line without slack behind it is copied here first, with slack.
     std::string line_;
     // The texts that have to be decoded are built here, with slack behind each; out_ is where
     // the next one goes.

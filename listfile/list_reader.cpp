@@ -32,7 +32,8 @@ Card* newCard(CardList& list) {
 }
 
 void readCardLine(Card& card, ByteReader& in, CardLineDecoder& decoder) {
-    CardLine line = decoder.decode(in.readLine());
+    std::string_view text = in.readLine();
+    CardLine line = decoder.decode(text, in.window());
     assignCleanTexts(card, line.texts[0], line.texts[1], line.texts[2], line.texts[3]);
     card.level = line.level;
     card.id = line.id; // replaces the id the card was made with

@@ -136,7 +136,7 @@ private:
             addRecord({static_cast<uint32_t>(line.size()), 0, 0, 1}, nullptr, line);
             return;
         }
-        CardLine card = decoder_.decode(line);
+        CardLine card = decoder_.decode(line, in_.window());
         addRecord({static_cast<uint32_t>(packedTextsSize(card.texts)), card.level, card.id, 0},
                   &card, {});
     }
@@ -180,7 +180,8 @@ void makeCards(const Chunk& chunk, CardLineDecoder& decoder, CardList* parts[2],
         }
         Card* card = makeCard();
         if (head.undecoded) {
-            CardLine line = decoder.decode({chunk.bytes + at, head.textBytes});
+            CardLine line =
+                decoder.decode({chunk.bytes + at, head.textBytes}, {chunk.bytes, kChunkBytes});
             assignCleanTexts(*card, line.texts[0], line.texts[1], line.texts[2], line.texts[3]);
             head.level = line.level;
             head.id = line.id;

@@ -157,6 +157,35 @@ TEST_F(CardLinesTest, threadedReadOfManyCardsMatchesTheSerialOne) {
 }
 
 // The masks worked out eight bytes at a time, against a byte-by-byte reading.
+// A line read where it stands, with TABs, NULs and upper-half bytes behind it, reads as the same
+// line copied alone, in a code page and in UTF-8.
+TEST(CardLineDecoder, aLineReadWhereItStandsReadsAsTheLineAlone) {
+    const std::string slack = repeated(std::string("\t\xC3\xA4\0\t\xE4", 6), 16);
+    const std::string lines[] = {
+        "house\tHaus\tL1\tplural\t2\t7",
+        "a\tb",
+        "h\xC3\xA4user",
+        std::string(63, 'x') + "\t\xE9" + std::string(62, 'y') + "\t-\t-\t1\t2",
+        std::string(101, '\xE4') + "\t\xDC\t-\t-\t0\t1",
+        std::string("a\0b\tc\t-\t-\t0\t1", 13),
+        "a\tb\t\t\t1\t1",
+    };
+    for (TextEncoding encoding : {TextEncoding::cp1252, TextEncoding::utf8}) {
+        for (const std::string& line : lines) {
+            SCOPED_TRACE(line);
+            CardLineDecoder alone(encoding);
+            CardLineDecoder inPlace(encoding);
+            const std::string buffer = line + slack;
+            CardLine a = alone.decode(line);
+            CardLine b = inPlace.decode(std::string_view(buffer).substr(0, line.size()), buffer);
+            for (int i = 0; i < 4; ++i)
+                EXPECT_EQ(a.texts[i], b.texts[i]) << "text " << i;
+            EXPECT_EQ(a.level, b.level);
+            EXPECT_EQ(a.id, b.id);
+        }
+    }
+}
+
 TEST(CardLineMasks, eightBytesAtATimeFindTabsAndSpecialBytes) {
     std::mt19937 random(7);
     const char alphabet[] = {'a', '\t', '\0', '\x80', '\xFF', '\x7F', '\x09' + 1, '\x08'};
