@@ -36,7 +36,9 @@ std::size_t padded(std::size_t bytes) {
     return (bytes + 7) / 8 * 8;
 }
 
-struct Chunk {
+// Each on a cache line of its own: the decoding thread writes to the chunk it fills while the
+// card-making thread reads another, and sharing a line would make every read wait for it.
+struct alignas(64) Chunk {
     char* bytes = nullptr;
     std::size_t used = 0;
 };
@@ -170,7 +172,8 @@ private:
 // the next part at a part's end.
 void makeCards(const Chunk& chunk, CardLineDecoder& decoder, CardList* parts[2], int& part,
                PartCounts& counts) {
-    for (std::size_t at = 0; at < chunk.used && part < 2;) {
+    const std::size_t used = chunk.used;
+    for (std::size_t at = 0; at < used && part < 2;) {
         RecordHead head;
         std::memcpy(&head, chunk.bytes + at, sizeof head);
         at += sizeof head;
