@@ -14,12 +14,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace shell {
@@ -27,11 +29,23 @@ namespace {
 
 constexpr int kAutosaveMillis = 60 * 1000;
 
+// What a recovery file holds, told apart from other bytes without keeping a copy of them (a
+// copy would hold a large list's whole file in memory for the rest of the run).
+struct Fingerprint {
+    std::size_t size = 0;
+    std::size_t hash = 0;
+    bool operator==(const Fingerprint&) const = default;
+};
+
+Fingerprint fingerprintOf(const std::string& bytes) {
+    return {bytes.size(), qHashBits(bytes.data(), bytes.size(), 0x5a656c6b)};
+}
+
 struct Autosave {
     std::thread worker;
     std::atomic<bool> busy{false};
-    std::shared_ptr<const std::string> lastBytes; // what the recovery file holds
-    std::string writtenFor;                       // the list it was written for
+    std::optional<Fingerprint> written; // what the recovery file holds
+    std::string writtenFor;             // the list it was written for
     ~Autosave() {
         if (worker.joinable())
             worker.join();
@@ -111,10 +125,11 @@ bool autosaveNow() {
     // Only the bytes are made here, between two answers; the disk is written in the background.
     auto bytes = std::make_shared<const std::string>(
         listFileBytes(mainList, knownList, questionFont, answerFont));
-    if (state.lastBytes && *state.lastBytes == *bytes && state.writtenFor == currentFileName)
+    Fingerprint fingerprint = fingerprintOf(*bytes);
+    if (state.written == fingerprint && state.writtenFor == currentFileName)
         return false;
     waitForAutosave();
-    state.lastBytes = bytes;
+    state.written = fingerprint;
     state.writtenFor = currentFileName;
     state.busy = true;
     state.worker = std::thread([bytes, folder = recoveryFolder(), list = currentFileName] {
@@ -137,7 +152,7 @@ void discardRecovery() {
     // A list restored at start has its recovery file from the run before.
     removeRecovery(recoveryFolder(), currentFileName);
     state.writtenFor.clear();
-    state.lastBytes.reset();
+    state.written.reset();
 }
 
 } // namespace shell
