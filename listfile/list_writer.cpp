@@ -73,13 +73,13 @@ public:
     // Forgets what was made (a sink has to start again itself).
     void clear() { used_ = 0; }
     bool failed() const { return sink_ && sink_->error() != 0; }
-    std::string take() {
+    LargeBytes take() {
         buffer_.resize(used_);
         return std::move(buffer_);
     }
 
 private:
-    std::string buffer_;
+    LargeBytes buffer_;
     std::size_t used_ = 0;
     FileSink* sink_;
 };
@@ -158,11 +158,17 @@ void setListBackupFolder(std::string folder) {
     backupFolder = std::move(folder);
 }
 
-std::string listFileBytes(const CardList& list, const CardList& known,
+LargeBytes listFileBuffer(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont) {
     FileBytes out(kHeadBytes + kLineFrame + cardLineBytes(list) + cardLineBytes(known), nullptr);
     writeFile(out, nullptr, list, known, questionFont, answerFont);
     return out.take();
+}
+
+std::string listFileBytes(const CardList& list, const CardList& known,
+                          const FontDescription& questionFont, const FontDescription& answerFont) {
+    LargeBytes bytes = listFileBuffer(list, known, questionFont, answerFont);
+    return {bytes.data(), bytes.size()};
 }
 
 FileResult writeListFile(const CardList& list, const std::string& path, FileInfo& info,

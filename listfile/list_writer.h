@@ -5,6 +5,7 @@
 #include "listfile/text_encoding.h"
 #include "store/card_list.h"
 #include "store/font_description.h"
+#include "store/large_memory.h"
 
 #include <string>
 
@@ -13,6 +14,10 @@
 // lesson TAB additional information TAB level TAB id, ending with CR LF). In Windows-1252 when
 // every text (face names too) fits it, else in UTF-8 with the UTF-8 mark in the head.
 std::string listFileBytes(const CardList& list, const CardList& known,
+                          const FontDescription& questionFont, const FontDescription& answerFont);
+// The same bytes in a buffer of their own, for a large list's file made whole in memory: in
+// large pages and not cleared before it is written.
+LargeBytes listFileBuffer(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont);
 
 // The folder that keeps the previous version of every list a save replaces (list_backup.h);

@@ -37,7 +37,7 @@ struct Fingerprint {
     bool operator==(const Fingerprint&) const = default;
 };
 
-Fingerprint fingerprintOf(const std::string& bytes) {
+Fingerprint fingerprintOf(const LargeBytes& bytes) {
     return {bytes.size(), qHashBits(bytes.data(), bytes.size(), 0x5a656c6b)};
 }
 
@@ -123,8 +123,8 @@ bool autosaveNow() {
     if (modifiedFlag != 1 || (mainList.empty() && knownList.empty()) || state.busy)
         return false;
     // Only the bytes are made here, between two answers; the disk is written in the background.
-    auto bytes = std::make_shared<const std::string>(
-        listFileBytes(mainList, knownList, questionFont, answerFont));
+    auto bytes = std::make_shared<const LargeBytes>(
+        listFileBuffer(mainList, knownList, questionFont, answerFont));
     Fingerprint fingerprint = fingerprintOf(*bytes);
     if (state.written == fingerprint && state.writtenFor == currentFileName)
         return false;
@@ -133,7 +133,7 @@ bool autosaveNow() {
     state.writtenFor = currentFileName;
     state.busy = true;
     state.worker = std::thread([bytes, folder = recoveryFolder(), list = currentFileName] {
-        writeRecovery(folder, list, *bytes);
+        writeRecovery(folder, list, {bytes->data(), bytes->size()});
         autosave().busy = false;
     });
     return true;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 #include <vector>
 
 // Memory for the few large buffers a big list needs (its file's bytes, the list of card
@@ -52,3 +53,20 @@ template <class T> struct LargeAllocator {
 };
 
 template <class T> using LargeVector = std::vector<T, LargeAllocator<T>>;
+
+// The same, but a resize leaves the new elements as they come (not cleared): for a buffer that
+// is written in full before it is read. Fresh mapped memory is zero anyway; clearing it first
+// would cost a second pass over it.
+template <class T> struct UnclearedLargeAllocator : LargeAllocator<T> {
+    template <class U> struct rebind { using other = UnclearedLargeAllocator<U>; };
+    UnclearedLargeAllocator() = default;
+    template <class U> UnclearedLargeAllocator(const UnclearedLargeAllocator<U>&) noexcept {}
+
+    template <class U> void construct(U* at) noexcept { ::new (static_cast<void*>(at)) U; }
+    template <class U, class... Args> void construct(U* at, Args&&... args) {
+        ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+    }
+};
+
+// Bytes made in memory before they go elsewhere (a file made whole).
+using LargeBytes = std::vector<char, UnclearedLargeAllocator<char>>;
