@@ -19,6 +19,8 @@ std::string backupFolder;
 constexpr std::size_t kHeadBytes = 1024;
 // A card line's bytes besides its texts, at most: two numbers, five TABs, CR LF.
 constexpr std::size_t kLineFrame = 2 * 11 + 7;
+// Bytes a card line's texts may be written beyond its end, sixteen at a time.
+constexpr std::size_t kLineSlack = 16;
 // A save hands the file on to the system in pieces of this size, never holding it whole.
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
@@ -84,7 +86,8 @@ private:
     FileSink* sink_;
 };
 
-char* encodeCardLine(char* out, const Card& card, ListEncoding encoding) {
+// The texts of a card whose answer has an encoding of its own, each followed by its TAB.
+char* encodeTextsOneByOne(char* out, const Card& card, ListEncoding encoding) {
     const TextEncoding other = encoding.question;
     const std::pair<std::string_view, TextEncoding> texts[] = {{card.question(), other},
                                                                {card.answer(), encoding.answer},
@@ -96,6 +99,19 @@ char* encodeCardLine(char* out, const Card& card, ListEncoding encoding) {
             return nullptr;
         *out++ = '\t';
     }
+    return out;
+}
+
+// A card line; out has room for its bytes and kLineSlack more.
+char* encodeCardLine(char* out, const Card& card, ListEncoding encoding) {
+    const TextEncoding other = encoding.question;
+    // In one encoding the four texts are encoded as they lie, their ends becoming the TABs.
+    if (encoding.answer == other)
+        out = encodeTexts(out, card.texts.all(), other);
+    else
+        out = encodeTextsOneByOne(out, card, encoding);
+    if (!out)
+        return nullptr;
     out = std::to_chars(out, out + 11, card.level).ptr;
     *out++ = '\t';
     out = std::to_chars(out, out + 11, card.id).ptr;
@@ -112,7 +128,8 @@ bool writeCardLines(const CardList& list, FileBytes& out, ListEncoding encoding)
         if (!written)
             return;
         std::size_t bound = card->question().size() + card->answer().size() +
-                            card->lesson().size() + card->additionalInfo().size() + kLineFrame;
+                            card->lesson().size() + card->additionalInfo().size() + kLineFrame +
+                            kLineSlack;
         char* end = encodeCardLine(out.room(bound), *card, encoding);
         if (end)
             out.advance(end);
@@ -160,7 +177,8 @@ void setListBackupFolder(std::string folder) {
 
 LargeBytes listFileBuffer(const CardList& list, const CardList& known,
                           const FontDescription& questionFont, const FontDescription& answerFont) {
-    FileBytes out(kHeadBytes + kLineFrame + cardLineBytes(list) + cardLineBytes(known), nullptr);
+    FileBytes out(kHeadBytes + kLineFrame + kLineSlack + cardLineBytes(list) + cardLineBytes(known),
+                  nullptr);
     writeFile(out, nullptr, list, known, questionFont, answerFont);
     return out.take();
 }

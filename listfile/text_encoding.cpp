@@ -4,8 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -105,6 +110,36 @@ char* encodeUtf8(char* out, std::string_view text) {
     return out + text.size();
 }
 
+#ifdef __SSE2__
+// Sixteen bytes written as a card line has them (NUL as TAB, TAB CR LF as blanks); returns how
+// many of them, from the first, are right: all, or, where bytes beyond ASCII need a lookup,
+// those before the first of them.
+std::size_t encodeBlock(const char* in, char* out, bool beyondAscii) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')),
+                                        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')),
+                                                     _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
+    const __m128i ends = _mm_cmpeq_epi8(v, _mm_setzero_si128());
+    __m128i line =
+        _mm_or_si128(_mm_andnot_si128(breaks, v), _mm_and_si128(breaks, _mm_set1_epi8(' ')));
+    line = _mm_or_si128(_mm_andnot_si128(ends, line), _mm_and_si128(ends, _mm_set1_epi8('\t')));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), line);
+    auto beyond = static_cast<unsigned>(_mm_movemask_epi8(v));
+    return beyondAscii || beyond == 0 ? 16 : static_cast<std::size_t>(std::countr_zero(beyond));
+}
+#else
+std::size_t encodeBlock(const char*, char*, bool) {
+    return 0;
+}
+#endif
+
+// The same for the last bytes, fewer than sixteen, from a copy with room behind it.
+std::size_t encodeTail(const char* in, std::size_t size, char* out, bool beyondAscii) {
+    char block[16] = {};
+    std::memcpy(block, in, size);
+    return std::min(size, encodeBlock(block, out, beyondAscii));
+}
+
 Utf8OfBytes makeUtf8OfBytes(CodePage page) {
     Utf8OfBytes table{};
     std::string utf8;
@@ -187,6 +222,33 @@ char* encodeText(char* out, std::string_view text, TextEncoding encoding) {
     if (encoding == TextEncoding::utf8)
         return encodeUtf8(out, text);
     return encodeInCodePage(out, text, codePageOf(encoding));
+}
+
+// Sixteen bytes at a time, up to a byte that needs a lookup (in a code page: one beyond ASCII),
+// which is encoded on its own.
+char* encodeTexts(char* out, std::string_view texts, TextEncoding encoding) {
+    const bool utf8 = encoding == TextEncoding::utf8;
+    const CodePage page = utf8 ? CodePage::cp1252 : codePageOf(encoding);
+    const TwoByteTable& table = twoByteTable(page);
+    for (std::size_t at = 0; at < texts.size();) {
+        std::size_t left = texts.size() - at;
+        std::size_t done = left >= 16 ? encodeBlock(texts.data() + at, out, utf8)
+                                      : encodeTail(texts.data() + at, left, out, utf8);
+        out += done;
+        at += done;
+        if (done > 0 || at == texts.size())
+            continue;
+        auto byte = static_cast<unsigned char>(texts[at]);
+        if (utf8 || byte < 0x80) { // without SSE2
+            *out++ = byte == 0 ? '\t' : blankedLineBreak(static_cast<char>(byte));
+            ++at;
+            continue;
+        }
+        out = encodeCharacter(out, texts, at, page, table);
+        if (!out)
+            return nullptr;
+    }
+    return out;
 }
 
 bool appendEncoded(std::string& out, std::string_view text, TextEncoding encoding) {

@@ -59,6 +59,12 @@ bool appendEncoded(std::string& out, std::string_view text, TextEncoding encodin
 // end of what was written, or nullptr when a character has no byte in the code page.
 char* encodeText(char* out, std::string_view text, TextEncoding encoding);
 
+// Several texts one after the other, each ended by a NUL (as a card keeps them), encoded at once
+// as a card line has them: each NUL written as a TAB, every TAB, CR and LF as a blank. out has
+// room for texts.size() bytes and 16 more (the bytes after what is written may be changed).
+// Returns the end of what was written, or nullptr when a character has no byte in the code page.
+char* encodeTexts(char* out, std::string_view texts, TextEncoding encoding);
+
 // A text of a file as UTF-8: a view into the field when it needs no change, else built in the
 // scratch string. A field of a UTF-8 file that is not well-formed UTF-8 is read as Windows-1252,
 // so that no byte is lost.

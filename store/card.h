@@ -36,6 +36,14 @@ public:
         return {bytes_ + offsets[i], static_cast<std::size_t>(offsets[i + 1] - offsets[i] - 1)};
     }
 
+    // The four texts as they lie one after the other, each ended by its NUL.
+    std::string_view all() const {
+        if (!bytes_)
+            return {"\0\0\0\0", 4};
+        const auto* offsets = reinterpret_cast<const uint16_t*>(bytes_);
+        return {bytes_ + offsets[0], static_cast<std::size_t>(offsets[4] - offsets[0])};
+    }
+
     // Asks the processor to fetch the texts ahead of their use (a walk over cards in an order
     // unrelated to their place in memory waits for memory at every card otherwise).
     void prefetch() const {

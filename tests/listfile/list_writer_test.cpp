@@ -5,6 +5,7 @@
 #include "resources/string_table.h"
 
 #include <fcntl.h>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -136,6 +137,41 @@ TEST_F(ListWriterTest, textsAreEncodedWithLineBreaksAsBlanks) {
             EXPECT_EQ(out, "x" + std::string(c.bytes)) << c.text;
         }
     }
+}
+
+// The four texts encoded at once, sixteen bytes at a time, give what they give one by one with a
+// TAB after each, in a code page and in UTF-8: random texts of ASCII, blanks to be, letters of
+// one and two code pages, across every sixteenth byte, and a card of four empty texts.
+TEST_F(ListWriterTest, textsEncodedAtOnceAreTheTextsEncodedOneByOne) {
+    const std::string_view pieces[] = {
+        "a", "0123456789abcde", "\t", "\r\n", "Ä", "€", "ü", "Ж", "λ", "–", " ", "xyz"};
+    std::mt19937 random(7);
+    auto text = [&] {
+        std::string made;
+        for (int n = static_cast<int>(random() % 8); n > 0; --n)
+            made += pieces[random() % std::size(pieces)];
+        return made;
+    };
+    addCard(mainList, "", "", "", "");
+    for (int i = 0; i < 400; ++i)
+        addCard(mainList, text(), text(), text(), text());
+    for (TextEncoding encoding : {TextEncoding::cp1252, TextEncoding::cp1251, TextEncoding::utf8})
+        mainList.forEach([&](const Card* card) {
+            std::string oneByOne;
+            bool fits = true;
+            for (std::string_view field :
+                 {card->question(), card->answer(), card->lesson(), card->additionalInfo()}) {
+                fits = fits && appendEncoded(oneByOne, field, encoding);
+                oneByOne += '\t';
+            }
+            std::string atOnce(card->texts.all().size() + 16, '\0');
+            char* end = encodeTexts(atOnce.data(), card->texts.all(), encoding);
+            ASSERT_EQ(end != nullptr, fits) << card->question();
+            if (end) {
+                atOnce.resize(static_cast<std::size_t>(end - atOnce.data()));
+                EXPECT_EQ(atOnce, oneByOne);
+            }
+        });
 }
 
 // A save writes the file in pieces; a letter beyond the code page in the last card, long after
