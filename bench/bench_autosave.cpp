@@ -9,11 +9,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -37,13 +36,13 @@ void makeChangedList(int n) {
     currentFileName = "/nowhere/list.zlk";
 }
 
-// Each round one answer changes a level, then the timer's step runs: only this step blocks the
-// learner; the write it starts is waited for outside the measurement.
 std::size_t heapInUse() {
     struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
 }
 
+// Each round one answer changes a level, then the timer's step runs: only this step blocks the
+// learner; the write it starts is waited for outside the measurement.
 void BM_AutosaveStep(benchmark::State& state) {
     ScratchDataFolder data;
     makeChangedList(static_cast<int>(state.range(0)));
