@@ -83,15 +83,26 @@ keys_to() { # WINDOW KEYS...: focus the window, then type
     shift
     xdotool mousemove --window "$window" 20 40 windowfocus --sync "$window" key --delay 30 "$@"
 }
-# NAME TITLE KEYS...: keys on the main window that open the window TITLE; timed until it is
-# shown and painted.
+# The number of the last input line after line FROM and before line UNTIL: the key or click that
+# started what followed (the keys before it opened a menu, say).
+last_input() {
+    local from=$1 until=$2 i last=0
+    local -a all
+    mapfile -t all <"$log"
+    for (( i = from; i < until - 1 && i < ${#all[@]}; i++ )); do
+        [[ ${all[i]} =~ ^[0-9]+\ input ]] && last=$(( i + 1 ))
+    done
+    echo "$last"
+}
+# NAME TITLE KEYS...: keys on the main window that open the window TITLE; timed from the key
+# that opens it until it is shown and painted.
 open_window() {
-    local name=$1 title=$2 from start
+    local name=$1 title=$2 from shown
     shift 2
     from=$(lines)
-    start=$(ms)
     keys_to "$(main_window)" "$@"
-    report "$name" $(( $(idle_after "$(wait_line "^[0-9]+ shown $title" "$from")") - start ))
+    shown=$(wait_line "^[0-9]+ shown $title" "$from")
+    report "$name" $(( $(idle_after "$shown") - $(time_of "$(last_input "$from" "$shown")") ))
 }
 # NAME WINDOW KEYS_OR_CLICK...: timed from the input the program saw last until it is idle.
 act() {
@@ -126,8 +137,9 @@ open_window "statistics opened" "Statistics" alt+c t
 keys_to "$(xdotool search --name '^Statistics$' | head -1)" Escape
 act "list saved" keys_to "$(main_window)" ctrl+s
 act "list closed (Close List)" keys_to "$(main_window)" ctrl+w
-before=$(ms)
+from=$(lines)
 keys_to "$(main_window)" ctrl+q
 wait "$program_pid" || true
 program_pid=
-report "quit (until the process ended)" $(( $(ms) - before ))
+ended=$(ms)
+report "quit (until the process ended)" $(( ended - $(time_of "$(last_input "$from" 1000000000)") ))
