@@ -10,8 +10,10 @@
 #include <climits>
 #include <cstring>
 #include <map>
+#include <memory_resource>
 #include <new>
 #include <numeric>
+#include <span>
 #include <vector>
 
 namespace {
@@ -269,6 +271,22 @@ std::vector<Card*> orderSharingIds(const CardList& list, const LargeVector<Keyed
     return order;
 }
 
+// Memory for a pool from large_memory: its large pieces in large pages.
+class LargePieces : public std::pmr::memory_resource {
+    void* do_allocate(std::size_t bytes, std::size_t) override {
+        void* memory = large_memory::allocate(bytes);
+        if (!memory)
+            throw std::bad_alloc();
+        return memory;
+    }
+    void do_deallocate(void* memory, std::size_t bytes, std::size_t) override {
+        large_memory::release(memory, bytes);
+    }
+    bool do_is_equal(const memory_resource& other) const noexcept override {
+        return this == &other;
+    }
+};
+
 // The tree by id, built without walking down the whole of it. A card that has not been given a
 // fresh id compares with every card on its path as with the card's place in the tree's order:
 // its id, or, for a card with a fresh id, that id held within the span between the places
@@ -287,10 +305,12 @@ public:
     void insert(Card* card) {
         std::size_t index = nodes_.size();
         nodes_.push_back({card});
-        auto taken = places_.find(Place{card->id});
+        const int64_t id = card->id;
+        const std::span<const int64_t> idPlace(&id, 1);
+        auto taken = places_.find(idPlace);
         if (taken == places_.end()) {
-            auto after = places_.lower_bound(Place{card->id});
-            hangBetween(index, after, Place{card->id});
+            auto after = places_.lower_bound(idPlace);
+            hangBetween(index, after, Place({id}, &pool_));
             return;
         }
         walkFrom(index, taken->second);
@@ -305,8 +325,15 @@ public:
     }
 
 private:
-    using Place = std::vector<int64_t>;
-    using Places = std::map<Place, std::size_t>;
+    using Place = std::pmr::vector<int64_t>;
+    // Rows compared in turn, also with a row that is only looked for (no copy made for it).
+    struct RowOrder {
+        using is_transparent = void;
+        template <class A, class B> bool operator()(const A& a, const B& b) const {
+            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
+        }
+    };
+    using Places = std::pmr::map<Place, std::size_t, RowOrder>;
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     struct Node {
         Card* card;
@@ -351,7 +378,7 @@ private:
     // The place of a fresh id between the places around `after`: the id itself within the span,
     // else next to the end it passed.
     Place spanPlace(Places::iterator after, int32_t id) {
-        Place place{id};
+        Place place({id}, &pool_);
         if (after != places_.end() && !(place < after->first)) {
             place = after->first; // just below it: its last number one less, then the highest
             --place.back();
@@ -365,8 +392,13 @@ private:
         return place;
     }
 
+    // The places and their rows, a few for each card, come from one pool in large pieces,
+    // given back all at once: a million of them one by one from the heap cost more than the
+    // sort itself.
+    LargePieces pieces_;
+    std::pmr::monotonic_buffer_resource pool_{&pieces_};
     std::vector<Node> nodes_;
-    Places places_;
+    Places places_{&pool_};
     int64_t count_ = 0;
 };
 
