@@ -2,6 +2,7 @@
 // format, version 1.0.2, version 2.0 with fonts in Windows code pages or UTF-8, plain text import
 // in either), so the corpus reaches all.
 #include "fuzz/card_checks.h"
+#include "listfile/list_writer.h"
 #include "store/notices.h"
 
 #include <cstring>
@@ -10,14 +11,22 @@
 
 namespace {
 
-// Every card of both lists as one line of text, in list order.
-std::vector<std::string> cardTexts() {
+// A text as a saved file holds it: each TAB, CR and LF a blank.
+std::string blanked(std::string_view text) {
+    std::string saved(text);
+    for (char& c : saved)
+        c = c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    return saved;
+}
+
+// Every card of both lists as one line of text, in list order; with blanked, as saved.
+std::vector<std::string> cardTexts(bool asSaved = false) {
+    auto text = [asSaved](std::string_view t) { return asSaved ? blanked(t) : std::string(t); };
     std::vector<std::string> texts;
     for (const CardList* list : {&mainList, &knownList}) {
         list->forEach([&](const Card* card) {
-            texts.push_back(std::string(card->question()) + '\t' + std::string(card->answer()) +
-                            '\t' + std::string(card->lesson()) + '\t' +
-                            std::string(card->additionalInfo()) + '\t' +
+            texts.push_back(text(card->question()) + '\t' + text(card->answer()) + '\t' +
+                            text(card->lesson()) + '\t' + text(card->additionalInfo()) + '\t' +
                             std::to_string(card->level) + '\t' + std::to_string(card->id));
         });
         texts.emplace_back("--");
@@ -37,10 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     setNoticeSink(&sink);
     FileInfo info;
     int fontsHandedOver = 0;
+    FontDescription fonts[2] = {};
     FileResult result =
         readListBytes(mainList, std::string_view(reinterpret_cast<const char*>(data), size), info,
                       [&](const FontDescription& q, const FontDescription& a) {
                           fontsHandedOver += 1;
+                          fonts[0] = q;
+                          fonts[1] = a;
                           if (strnlen(q.faceName, sizeof q.faceName) > 31 ||
                               strnlen(a.faceName, sizeof a.faceName) > 31 ||
                               !isValidUtf8(q.faceName) || !isValidUtf8(a.faceName))
@@ -64,6 +76,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             readListInPieces(mainList, std::string_view(reinterpret_cast<const char*>(data), size),
                              1 + size % 7, pieceInfo, nullptr);
         if (pieces.ok() != result.ok() || cardTexts() != whole || nextCardId != wholeNextId)
+            std::abort();
+    }
+    // Saved with the file's fonts and read again: the same cards, each TAB and line end in a text
+    // a blank.
+    if (result.ok()) {
+        const std::vector<std::string> saved = cardTexts(true);
+        const std::string bytes = listFileBytes(mainList, knownList, fonts[0], fonts[1]);
+        resetCardStore();
+        FileInfo againInfo;
+        if (!readListBytes(mainList, bytes, againInfo, nullptr).ok() || cardTexts() != saved)
             std::abort();
     }
     resetCardStore(); // frees the cards, so memory stays bounded over the run
