@@ -100,6 +100,8 @@ char* encodeInCodePage(char* out, std::string_view text, CodePage page) {
 }
 
 char* encodeUtf8(char* out, std::string_view text) {
+    if (text.empty()) // a card without texts has no bytes to copy from
+        return out;
     std::memcpy(out, text.data(), text.size());
     std::size_t at = 0;
     for (; text.size() - at >= 8; at += 8)
