@@ -33,7 +33,11 @@ bool manyCards = false;
 
 Block* newBlock() {
     // Mapped, not from the heap: aligned to its size it would cost the heap twice that.
-    void* memory = large_memory::mapBlock(kBlockBytes, manyCards || blockCount >= kSmallPageBlocks);
+    // The word that many cards are coming counts for the next block alone: a small list opened
+    // after a large one starts in small pages again.
+    const bool largePages = manyCards || blockCount >= kSmallPageBlocks;
+    manyCards = false;
+    void* memory = large_memory::mapBlock(kBlockBytes, largePages);
     if (!memory)
         return nullptr;
     ++blockCount;
