@@ -104,8 +104,10 @@ BENCHMARK(overviewFillOneLesson)->Arg(100000)->Unit(benchmark::kMillisecond);
 void overviewSort(benchmark::State& state, int column, bool alreadySorted) {
     prepare(static_cast<int>(state.range(0)));
     OverviewDialog* dialog = openOverview();
-    if (alreadySorted)
-        dialog->sortByColumn(column);
+    // Sorted once before the timing: the sorted rows start from the sorted list, and the first
+    // sort, which also takes the sort's memory from the system, would weigh as much as the few
+    // other rounds of a million cards.
+    dialog->sortByColumn(column);
     for (auto _ : state) {
         if (!alreadySorted) {
             state.PauseTiming();
