@@ -228,22 +228,30 @@ std::vector<Card*> orderSharingIds(const CardList& list, const LargeVector<Keyed
     std::vector<Group> groups;
     std::vector<Card*> groupCards;
     std::vector<int> groupOf;
-    for (std::size_t first = 0; first < keyed.size();) {
-        std::size_t end = first + 1;
-        bool shared = false;
-        while (end < keyed.size() &&
-               compareChain(keyed[first].card, keyed[end].card, key, false) == 0) {
-            shared = shared || compareChain(keyed[end - 1].card, keyed[end].card, key) == 0;
+    // A group is found from two neighbours that share an id: the cards around them that agree
+    // before the id. Only their cards are reached; the others' keys tell them apart (cards that
+    // agree in the whole chain have the same key).
+    auto agreeBeforeId = [key](const Keyed& a, const Keyed& b) {
+        return compareChain(a.card, b.card, key, false) == 0;
+    };
+    for (std::size_t at = 0, groupsEnd = 0; at + 1 < keyed.size(); ++at) {
+        const Keyed& a = keyed[at];
+        const Keyed& b = keyed[at + 1];
+        if (a.high != b.high || a.low != b.low || compareChain(a.card, b.card, key) != 0)
+            continue;
+        std::size_t first = at;
+        while (first > groupsEnd && agreeBeforeId(keyed[first - 1], a))
+            --first;
+        std::size_t end = at + 2;
+        while (end < keyed.size() && agreeBeforeId(a, keyed[end]))
             ++end;
+        for (std::size_t i = first; i < end; ++i) {
+            groupCards.push_back(keyed[i].card);
+            groupOf.push_back(static_cast<int>(groups.size()));
         }
-        if (shared) {
-            for (std::size_t i = first; i < end; ++i) {
-                groupCards.push_back(keyed[i].card);
-                groupOf.push_back(static_cast<int>(groups.size()));
-            }
-            groups.push_back({first, end, Tree()});
-        }
-        first = end;
+        groups.push_back({first, end, Tree()});
+        groupsEnd = end;
+        at = end - 1;
     }
     // A group's cards in list order: the list's cards looked up among them.
     std::vector<std::size_t> byAddress(groupCards.size());
