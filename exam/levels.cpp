@@ -8,6 +8,7 @@
 #include "store/preferences.h"
 #include "ui/main_window_host.h"
 
+#include <unordered_set>
 #include <utility>
 
 int inKnownWordsExam = 0;
@@ -17,6 +18,40 @@ namespace {
 KnownCardOffer& installedOffer() {
     static KnownCardOffer offer;
     return offer;
+}
+
+// Whether a card with the id is among the wrong cards, without walking them at every wrong
+// answer: their ids, taken from the list again when it was changed other than here, or when a
+// card's id may have changed (the ids a sort hands out to cards that shared one move the next id
+// on, as every new card does).
+class WrongIds {
+public:
+    bool contains(int32_t id) {
+        if (listChanges_ != wrongList.changes() || nextId_ != nextCardId || !taken_) {
+            ids_.clear();
+            wrongList.forEach([this](const Card* card) { ids_.insert(card->id); });
+            taken_ = true;
+            nextId_ = nextCardId;
+            listChanges_ = wrongList.changes();
+        }
+        return ids_.count(id) != 0;
+    }
+    // The card was just added to the list.
+    void added(const Card& card) {
+        ids_.insert(card.id);
+        listChanges_ = wrongList.changes();
+    }
+
+private:
+    std::unordered_set<int32_t> ids_;
+    bool taken_ = false;
+    int32_t nextId_ = 0;
+    uint64_t listChanges_ = 0;
+};
+
+WrongIds& wrongIds() {
+    static WrongIds ids;
+    return ids;
 }
 
 void updateCounters() {
@@ -68,8 +103,9 @@ void answerWrong(Card* card, int16_t position) {
     card->wrongCount += 1;
     card->askCount += 1;
     card->lastWrongTurn = card->lastAnswerTurn = position;
-    if (!containsCardId(wrongList, card->id)) {
+    if (!wrongIds().contains(card->id)) {
         appendCard(wrongList, card);
+        wrongIds().added(*card);
         enableExamCommand(cmd::ExamWrongWords, ctl::WrongWordsButton);
     }
     if (inKnownWordsExam)

@@ -8,10 +8,12 @@
 CardList::CardList() : slots_(kBlockSize, nullptr) {}
 
 CardList::CardList(CardList&& other) noexcept
-    : slots_(std::move(other.slots_)), count_(other.count_), firstFree_(other.firstFree_) {
+    : slots_(std::move(other.slots_)), count_(other.count_), firstFree_(other.firstFree_),
+      changes_(other.changes_ + 1) {
     other.slots_.assign(kBlockSize, nullptr);
     other.count_ = 0;
     other.firstFree_ = 0;
+    ++other.changes_;
 }
 
 CardList& CardList::operator=(CardList&& other) noexcept {
@@ -22,6 +24,8 @@ CardList& CardList::operator=(CardList&& other) noexcept {
         other.slots_.assign(kBlockSize, nullptr);
         other.count_ = 0;
         other.firstFree_ = 0;
+        ++changes_;
+        ++other.changes_;
     }
     return *this;
 }
@@ -56,6 +60,7 @@ int CardList::appendCard(Card* card) {
     }
     slots_[pos] = card;
     ++count_;
+    ++changes_;
     firstFree_ = pos + 1;
     return static_cast<int>(pos % kBlockSize);
 }
@@ -66,6 +71,7 @@ void CardList::freeSlot(int position) {
         return;
     slots_[pos] = nullptr;
     --count_;
+    ++changes_;
     firstFree_ = std::min(firstFree_, pos);
 }
 
@@ -80,12 +86,14 @@ void CardList::releaseBlocks() {
     count_ = static_cast<int>(
         std::count_if(slots_.begin(), slots_.end(), [](Card* c) { return c != nullptr; }));
     firstFree_ = std::min<std::size_t>(firstFree_, kBlockSize);
+    ++changes_;
 }
 
 void CardList::clearList() {
     slots_.assign(kBlockSize, nullptr);
     count_ = 0;
     firstFree_ = 0;
+    ++changes_;
 }
 
 int appendCard(CardList& list, Card* card) {

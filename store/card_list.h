@@ -26,6 +26,9 @@ public:
     int blockCount() const { return slotCount() / kBlockSize; }
     int size() const { return count_; }
     bool empty() const { return count_ == 0; }
+    // Moves on at every change of the slots (a card added or removed, the list emptied or
+    // replaced): whoever keeps something worked out from the list can tell whether it still holds.
+    uint64_t changes() const { return changes_; }
 
     // Calls f(Card*) for every occupied slot in list order. The cards some steps ahead are
     // fetched from memory meanwhile, and their texts a few steps later.
@@ -61,6 +64,7 @@ private:
     LargeVector<Card*> slots_;
     int count_ = 0;
     std::size_t firstFree_ = 0; // no free slot lies before it
+    uint64_t changes_ = 0;
 };
 
 int appendCard(CardList& list, Card* card); // slot index 0-9 in the block that received the card

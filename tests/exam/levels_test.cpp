@@ -2,6 +2,8 @@
 #include "resources/command_ids.h"
 #include "tests/exam/exam_fixture.h"
 
+#include <functional>
+
 namespace {
 
 class Levels : public ExamTest {};
@@ -36,6 +38,28 @@ TEST_F(Levels, firstWrongAnswerCollectsTheCardOnceAndEnablesTheWrongWords) {
     answerWrong(cards[1], 3);
     EXPECT_EQ(countCards(wrongList), 2);
     EXPECT_EQ(host.counterUpdates, 0);
+}
+
+// A card is collected unless a wrong card has its id already, however the list changed between
+// two wrong answers: emptied, a card taken out, a card given a fresh id as a sort does.
+TEST_F(Levels, wrongCardsAreCollectedOncePerIdWhateverChangedTheList) {
+    std::vector<Card*> cards = addCards(mainList, 4);
+    cards[3]->id = cards[2]->id; // an id shared, as in older files
+    const std::function<void()> changes[] = {
+        [] {},
+        [] { clearList(wrongList); },
+        [&] { removeCard(wrongList, cards[0]); },
+        [&] { cards[1]->id = nextCardId++; },
+    };
+    for (const auto& change : changes) {
+        for (Card* card : cards) {
+            change();
+            const int before = countCards(wrongList);
+            const bool collected = !containsCardId(wrongList, card->id);
+            answerWrong(card, 1);
+            EXPECT_EQ(countCards(wrongList), before + (collected ? 1 : 0));
+        }
+    }
 }
 
 TEST_F(Levels, wrongWordsStayGrayedWhileTheirExaminationIsOpen) {
