@@ -20,37 +20,45 @@ KnownCardOffer& installedOffer() {
     return offer;
 }
 
-// Whether a card with the id is among the wrong cards, without walking them at every wrong
-// answer: their ids, taken from the list again when it was changed other than here, or when a
-// card's id may have changed (the ids a sort hands out to cards that shared one move the next id
-// on, as every new card does).
-class WrongIds {
+// Whether a card with the id is in the list, without walking the list at every answer: the ids
+// of its cards, taken from the list again when it was changed other than through added, or when
+// a card's id may have changed (the ids a sort hands out to cards that shared one move the next
+// id on, as every new card does).
+class ListIds {
 public:
+    explicit ListIds(const CardList& list) : list_(list) {}
+
     bool contains(int32_t id) {
-        if (listChanges_ != wrongList.changes() || nextId_ != nextCardId || !taken_) {
+        if (listChanges_ != list_.changes() || nextId_ != nextCardId || !taken_) {
             ids_.clear();
-            wrongList.forEach([this](const Card* card) { ids_.insert(card->id); });
+            list_.forEach([this](const Card* card) { ids_.insert(card->id); });
             taken_ = true;
             nextId_ = nextCardId;
-            listChanges_ = wrongList.changes();
+            listChanges_ = list_.changes();
         }
         return ids_.count(id) != 0;
     }
-    // The card was just added to the list.
+    // The card was just appended to the list.
     void added(const Card& card) {
         ids_.insert(card.id);
-        listChanges_ = wrongList.changes();
+        listChanges_ = list_.changes();
     }
 
 private:
+    const CardList& list_;
     std::unordered_set<int32_t> ids_;
     bool taken_ = false;
     int32_t nextId_ = 0;
     uint64_t listChanges_ = 0;
 };
 
-WrongIds& wrongIds() {
-    static WrongIds ids;
+ListIds& wrongIds() {
+    static ListIds ids(wrongList);
+    return ids;
+}
+
+ListIds& knownIds() {
+    static ListIds ids(knownList);
     return ids;
 }
 
@@ -61,7 +69,7 @@ void updateCounters() {
 
 // Known Cards: the card leaves the main list for the known list, keeping its level.
 void moveToKnownCards(Card* card) {
-    if (containsCardId(knownList, card->id)) {
+    if (knownIds().contains(card->id)) {
         showError(exam::text::AlreadyKnown);
         return;
     }
@@ -70,6 +78,7 @@ void moveToKnownCards(Card* card) {
     if (!removeCard(mainList, card))
         return;
     appendCard(knownList, card);
+    knownIds().added(*card);
     enableExamCommand(cmd::ExamKnownWords);
 }
 
