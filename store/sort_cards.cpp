@@ -210,6 +210,12 @@ Keyed keyedCard(Card* card, SortKey key) {
     return {chain.high(), chain.low(), card};
 }
 
+// Whether two cards agree in the whole chain, the id included: cards that do have the same key,
+// so most pairs are told apart without reaching the cards.
+bool agreeInChain(const Keyed& a, const Keyed& b, SortKey key) {
+    return a.high == b.high && a.low == b.low && compareChain(a.card, b.card, key) == 0;
+}
+
 // The tree's order when some cards agree in the whole chain. Cards that agree in every step
 // before the id form a group: between groups every comparison is the plain order, so each group
 // sits together in the tree, in the groups' order, and within a group only its own cards meet
@@ -229,15 +235,13 @@ std::vector<Card*> orderSharingIds(const CardList& list, const LargeVector<Keyed
     std::vector<Card*> groupCards;
     std::vector<int> groupOf;
     // A group is found from two neighbours that share an id: the cards around them that agree
-    // before the id. Only their cards are reached; the others' keys tell them apart (cards that
-    // agree in the whole chain have the same key).
+    // before the id. Only their cards are reached.
     auto agreeBeforeId = [key](const Keyed& a, const Keyed& b) {
         return compareChain(a.card, b.card, key, false) == 0;
     };
     for (std::size_t at = 0, groupsEnd = 0; at + 1 < keyed.size(); ++at) {
         const Keyed& a = keyed[at];
-        const Keyed& b = keyed[at + 1];
-        if (a.high != b.high || a.low != b.low || compareChain(a.card, b.card, key) != 0)
+        if (!agreeInChain(a, keyed[at + 1], key))
             continue;
         std::size_t first = at;
         while (first > groupsEnd && agreeBeforeId(keyed[first - 1], a))
@@ -494,9 +498,7 @@ CardList sortCheckedCards(CardList& list, SortKey key) {
             return a.low < b.low;
         return compareChain(a.card, b.card, key) < 0;
     });
-    auto agree = [key](const Keyed& a, const Keyed& b) {
-        return a.high == b.high && a.low == b.low && compareChain(a.card, b.card, key) == 0;
-    };
+    auto agree = [key](const Keyed& a, const Keyed& b) { return agreeInChain(a, b, key); };
     std::vector<Card*> order;
     order.reserve(keyed.size());
     if (std::adjacent_find(keyed.begin(), keyed.end(), agree) == keyed.end()) {
